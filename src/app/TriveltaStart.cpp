@@ -1,0 +1,41 @@
+#include "TriveltaStart.h"
+
+#include "TXKDatenbankConfigConfigurator.h"
+#include "TXKKommandozeile.h"
+#include "TZEV_HiddenMainForm_Trivelta.h"
+#include "host/TQLNInfo.h"
+#include "host/TQLNProgramm.h"
+
+#include <QApplication>
+
+void InitialisiereUnits() {
+    // Unit order: the catalogue's registration order.
+    InitUnit_XKDatenbankConfig();
+}
+
+int TriveltaMain(QApplication& app, const QStringList& args) {
+    InitialisiereUnits();
+    if (TXKKommandozeile::HatSchalter(args, QLatin1Char('E'))) {
+        // Database-configuration mode: no session, no message loop.
+        try {
+            TXKDatenbankConfigConfigurator::ExecuteDo();
+        } catch (const std::exception& e) {
+            TQLNInfo::RegisterException(QStringLiteral("TriveltaMain.Datenbankkonfiguration"), e, true);
+        }
+        return 0;
+    }
+    std::unique_ptr<TZEV_HiddenMainForm_Trivelta> hauptform;
+    try {
+        TQLNProgramm::Init(QStringLiteral("TRIVELTA"), TEnumProzessTypen::ptKonfiguration,
+                           TPVR_InstanceCount::icBeliebig, 0, true);
+        QApplication::setApplicationDisplayName(QString());
+        QCoreApplication::setApplicationName(QStringLiteral("Konfigurations-Center"));
+        hauptform = std::make_unique<TZEV_HiddenMainForm_Trivelta>(args);
+        hauptform->Start();
+    } catch (const std::exception& e) {
+        TQLNProgramm::ShowException(e, false);
+    }
+    const int rc = hauptform ? app.exec() : 0;
+    TQLNProgramm::Beenden();
+    return rc;
+}

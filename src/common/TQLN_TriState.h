@@ -1,0 +1,3 @@
+#pragma once
+
+enum class TQLN_TriState { tsJa, tsNein, tsUndefiniert };

@@ -1,0 +1,143 @@
+#include "TfrmDatenbankConfig.h"
+
+#include "host/TQLNInfo.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+TfrmDatenbankConfig::TfrmDatenbankConfig(QWidget* parent) : TQLNForm(parent) {
+    SetQLNFormPosStoreMode(2);
+    setWindowTitle(QStringLiteral("Datenbank-Konfiguration"));
+    auto* lay = new QVBoxLayout(this);
+    auto* kopf = new QLabel(QStringLiteral("Welche Datenbank soll das System nutzen?"), this);
+    QFont f = kopf->font();
+    f.setBold(true);
+    kopf->setFont(f);
+    lay->addWidget(kopf);
+
+    auto* artForm = new QFormLayout;
+    cmbArt = new QComboBox(this);
+    cmbArt->setObjectName(QStringLiteral("cmbArt"));
+    cmbArt->addItem(QStringLiteral("SQLite-Datei (ein Arbeitsplatz)"));
+    cmbArt->addItem(QStringLiteral("PostgreSQL-Server (mehrere Arbeitsplätze und Kassen)"));
+    artForm->addRow(QStringLiteral("&Datenbankart:"), cmbArt);
+    lay->addLayout(artForm);
+
+    FSeiten = new QStackedWidget(this);
+    auto* sqlite = new QGroupBox(QStringLiteral("SQLite"), FSeiten);
+    auto* sqliteForm = new QFormLayout(sqlite);
+    auto* dateiZeile = new QHBoxLayout;
+    edtDatei = new QLineEdit(sqlite);
+    edtDatei->setObjectName(QStringLiteral("edtDatei"));
+    auto* btnDatei = new QPushButton(QStringLiteral("..."), sqlite);
+    btnDatei->setFixedWidth(32);
+    btnDatei->setToolTip(QStringLiteral("Datei auswählen"));
+    dateiZeile->addWidget(edtDatei);
+    dateiZeile->addWidget(btnDatei);
+    sqliteForm->addRow(QStringLiteral("Datenbankdatei:"), dateiZeile);
+    connect(btnDatei, &QPushButton::clicked, this, [this] {
+        const QString d = QFileDialog::getSaveFileName(this, QStringLiteral("Datenbankdatei"), edtDatei->text(),
+                                                       QStringLiteral("SQLite-Datenbanken (*.db *.sqlite);;Alle Dateien (*)"),
+                                                       nullptr, QFileDialog::DontConfirmOverwrite);
+        if (!d.isEmpty()) edtDatei->setText(d);
+    });
+
+    auto* pg = new QGroupBox(QStringLiteral("PostgreSQL"), FSeiten);
+    auto* pgForm = new QFormLayout(pg);
+    edtHost = new QLineEdit(pg);
+    edtHost->setObjectName(QStringLiteral("edtHost"));
+    spnPort = new QSpinBox(pg);
+    spnPort->setObjectName(QStringLiteral("spnPort"));
+    spnPort->setRange(1, 65535);
+    spnPort->setValue(5432);
+    edtDatenbank = new QLineEdit(pg);
+    edtDatenbank->setObjectName(QStringLiteral("edtDatenbank"));
+    edtBenutzer = new QLineEdit(pg);
+    edtBenutzer->setObjectName(QStringLiteral("edtBenutzer"));
+    edtPasswort = new QLineEdit(pg);
+    edtPasswort->setObjectName(QStringLiteral("edtPasswort"));
+    edtPasswort->setEchoMode(QLineEdit::Password);
+    pgForm->addRow(QStringLiteral("Server:"), edtHost);
+    pgForm->addRow(QStringLiteral("Port:"), spnPort);
+    pgForm->addRow(QStringLiteral("Datenbank:"), edtDatenbank);
+    pgForm->addRow(QStringLiteral("Benutzer:"), edtBenutzer);
+    pgForm->addRow(QStringLiteral("Passwort:"), edtPasswort);
+
+    FSeiten->addWidget(sqlite);
+    FSeiten->addWidget(pg);
+    lay->addWidget(FSeiten);
+    lay->addStretch();
+    connect(cmbArt, &QComboBox::currentIndexChanged, FSeiten, &QStackedWidget::setCurrentIndex);
+
+    auto* buttons = new QDialogButtonBox(this);
+    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("btnOK"));
+    ok->setDefault(true);
+    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("btnAbbrechen"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &TfrmDatenbankConfig::btnOKClick);
+    connect(buttons, &QDialogButtonBox::rejected, this, &TfrmDatenbankConfig::reject);
+    lay->addWidget(buttons);
+    resize(520, 320);
+    QLNFormInit(QStringLiteral("frmDatenbankConfig"), true);
+}
+
+void TfrmDatenbankConfig::Anzeigen(const TZEV_DB_Config& c) {
+    cmbArt->setCurrentIndex(c.Art == TZEV_DBArt::dbaPostgreSQL ? 1 : 0);
+    FSeiten->setCurrentIndex(cmbArt->currentIndex());
+    edtDatei->setText(c.Datei);
+    edtHost->setText(c.Host);
+    spnPort->setValue(c.Port);
+    edtDatenbank->setText(c.Datenbank);
+    edtBenutzer->setText(c.Benutzer);
+    edtPasswort->setText(c.Passwort);
+}
+
+TZEV_DB_Config TfrmDatenbankConfig::Eingabe() const {
+    TZEV_DB_Config c;
+    c.Art = cmbArt->currentIndex() == 1 ? TZEV_DBArt::dbaPostgreSQL : TZEV_DBArt::dbaSQLite;
+    c.Datei = edtDatei->text().trimmed();
+    c.Host = edtHost->text().trimmed();
+    c.Port = spnPort->value();
+    c.Datenbank = edtDatenbank->text().trimmed();
+    c.Benutzer = edtBenutzer->text().trimmed();
+    c.Passwort = edtPasswort->text();
+    return c;
+}
+
+QString TfrmDatenbankConfig::Pruefe() const {
+    const TZEV_DB_Config c = Eingabe();
+    if (c.Art == TZEV_DBArt::dbaSQLite) {
+        if (c.Datei.isEmpty()) return QStringLiteral("Bitte geben Sie die Datenbankdatei an.");
+        return {};
+    }
+    if (c.Host.isEmpty()) return QStringLiteral("Bitte geben Sie den Datenbankserver an.");
+    if (c.Datenbank.isEmpty()) return QStringLiteral("Bitte geben Sie den Namen der Datenbank an.");
+    if (c.Benutzer.isEmpty()) return QStringLiteral("Bitte geben Sie den Datenbankbenutzer an.");
+    return {};
+}
+
+void TfrmDatenbankConfig::btnOKClick() {
+    const QString fehler = Pruefe();
+    if (!fehler.isEmpty()) {
+        TQLNInfo::ShowMeldung(mkHinweis, {fehler}, QStringLiteral("STANDARD"), 994);
+        return;
+    }
+    accept();
+}
+
+bool TfrmDatenbankConfig::Execute(TZEV_DB_Config& config) {
+    Anzeigen(config);
+    if (ShowModal() != QDialog::Accepted) return false;
+    config = Eingabe();
+    return true;
+}
