@@ -3,6 +3,7 @@
 #include "TestMeldungen.h"
 #include "TestModal.h"
 #include "TestUmgebung.h"
+#include "host/db/TQLNDatenbank.h"
 #include "registry/Triveltaclass.h"
 
 #include <QApplication>
@@ -39,6 +40,7 @@ class Umgebung : public ::testing::EmptyTestEventListener {
         TestMeldungen::Zuruecksetzen();
         TestModal::Zuruecksetzen();
         TQLNProgramm::Beenden();
+        TQLNDatenbank::Schliesse();
         XKRegistryEintraege() = gRegistry;
         gDir.reset();
     }

@@ -1,0 +1,32 @@
+#pragma once
+// The embedded backend: SQLite through its C API, WAL journal, busy timeout.
+
+#include "Connection.h"
+
+struct sqlite3;
+
+class SQLiteConnection : public Connection {
+public:
+    // Opens (and creates) the database file. Throws Exception when it cannot.
+    explicit SQLiteConnection(const QString& datei);
+    ~SQLiteConnection() override;
+
+    TDBBackend Backend() const override { return TDBBackend::SQLite; }
+    std::unique_ptr<Statement> Prepare(const QString& sql) override;
+    void Exec(const QString& sql) override;
+    bool TableExists(const QString& table) override;
+    QList<TSpaltenInfo> Columns(const QString& table) override;
+    QString TypeText() const override { return QStringLiteral("TEXT"); }
+    QString TypeInteger() const override { return QStringLiteral("INTEGER"); }
+    QString TypeDouble() const override { return QStringLiteral("REAL"); }
+    QString TypeBlob() const override { return QStringLiteral("BLOB"); }
+    QString TypeAutoId() const override { return QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT"); }
+    QString Describe() const override;
+
+    sqlite3* Handle() const { return FDb; }
+    [[noreturn]] void Fehler(const QString& was) const;
+
+private:
+    sqlite3* FDb = nullptr;
+    QString FDatei;
+};
