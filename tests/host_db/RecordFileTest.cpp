@@ -12,7 +12,9 @@
 #include <gtest/gtest.h>
 
 namespace {
-class RecordFile : public ::testing::Test {
+// Every test of this suite runs on each backend: the record files must behave
+// the same on the embedded file and on the server.
+class RecordFile : public ::testing::TestWithParam<TZEV_DBArt> {
 protected:
     void SetUp() override { TestDatenbank::Oeffne(); }
     static void Farbe(Tfarbfile& f, const QString& nr, const QString& bez) {
@@ -39,7 +41,7 @@ protected:
 };
 }  // namespace
 
-TEST_F(RecordFile, KeysAreTheTextAsTypedInCodePointOrder) {
+TEST_P(RecordFile, KeysAreTheTextAsTypedInCodePointOrder) {
     Tfarbfile f;
     f.OpenNew(-1);
     for (const char* nr : {"12", "0012", "2", "0000", "100"}) Farbe(f, nr, "x");
@@ -49,7 +51,7 @@ TEST_F(RecordFile, KeysAreTheTextAsTypedInCodePointOrder) {
     EXPECT_EQ(f.GetCount(), 5);
 }
 
-TEST_F(RecordFile, WalkCrossesBatchesAndPositioningReads) {
+TEST_P(RecordFile, WalkCrossesBatchesAndPositioningReads) {
     Tgmerfile g;
     g.OpenNew(-1);
     {
@@ -95,7 +97,7 @@ TEST_F(RecordFile, WalkCrossesBatchesAndPositioningReads) {
     EXPECT_FALSE(g.Get_le());
 }
 
-TEST_F(RecordFile, FiltersMaximumAndExistence) {
+TEST_P(RecordFile, FiltersMaximumAndExistence) {
     Tgmerfile g;
     g.OpenNew(-1);
     for (int i = 1; i <= 5; ++i) {
@@ -128,7 +130,7 @@ TEST_F(RecordFile, FiltersMaximumAndExistence) {
     EXPECT_EQ(g.Rnr.GetWert(), 1);
 }
 
-TEST_F(RecordFile, ReadEqualUpdateAndDeleteTheRecordLastRead) {
+TEST_P(RecordFile, ReadEqualUpdateAndDeleteTheRecordLastRead) {
     Tfarbfile f;
     f.OpenNew(-1);
     Farbe(f, "1", "Rot");
@@ -164,7 +166,7 @@ TEST_F(RecordFile, ReadEqualUpdateAndDeleteTheRecordLastRead) {
     EXPECT_THROW(f.Write(wrdonUpdate), Exception);
 }
 
-TEST_F(RecordFile, OverlongTextIsRefusedAndNothingIsWritten) {
+TEST_P(RecordFile, OverlongTextIsRefusedAndNothingIsWritten) {
     Tfarbfile f;
     f.OpenNew(-1);
     EXPECT_THROW(Farbe(f, "12345", "x"), Exception);
@@ -174,7 +176,7 @@ TEST_F(RecordFile, OverlongTextIsRefusedAndNothingIsWritten) {
     EXPECT_THROW(zu.Get_first(), Exception);  // not open
 }
 
-TEST_F(RecordFile, PairKeysAndBlobStreams) {
+TEST_P(RecordFile, PairKeysAndBlobStreams) {
     TKONZFile k;
     k.OpenNew(-1);
     for (auto id : {TIntPair{2, 1}, TIntPair{1, 5}, TIntPair{1, 2}}) {
@@ -193,7 +195,7 @@ TEST_F(RecordFile, PairKeysAndBlobStreams) {
     EXPECT_EQ(k.Name.GetWert(), "G5");
 }
 
-TEST_F(RecordFile, PostingCommitsTogetherOrNotAtAll) {
+TEST_P(RecordFile, PostingCommitsTogetherOrNotAtAll) {
     Tfarbfile f;
     f.OpenNew(-1);
     qint64 id1 = 0;
@@ -222,7 +224,7 @@ TEST_F(RecordFile, PostingCommitsTogetherOrNotAtAll) {
     EXPECT_EQ(Alle(f), QStringList{"1"});
 }
 
-TEST_F(RecordFile, WorkerThreadUsesItsOwnConnection) {
+TEST_P(RecordFile, WorkerThreadUsesItsOwnConnection) {
     Tfarbfile f;
     f.OpenNew(-1);
     Farbe(f, "7", "Gelb");
@@ -243,7 +245,7 @@ TEST_F(RecordFile, WorkerThreadUsesItsOwnConnection) {
     EXPECT_NE(fremd, &TQLNDatenbank::Verbindung());
 }
 
-TEST_F(RecordFile, SchemaUpgradeAddsColumnsAndRefusesNewerDatabases) {
+TEST_P(RecordFile, SchemaUpgradeAddsColumnsAndRefusesNewerDatabases) {
     Connection& c = TQLNDatenbank::Verbindung();
     c.Exec("DROP TABLE farb");
     c.Exec("CREATE TABLE farb (nummer TEXT NOT NULL PRIMARY KEY)");
@@ -258,3 +260,8 @@ TEST_F(RecordFile, SchemaUpgradeAddsColumnsAndRefusesNewerDatabases) {
     c.Exec("UPDATE schema_info SET wert = '99' WHERE name = 'version'");
     EXPECT_THROW(TDBSchema::Aktualisiere(c), Exception);
 }
+
+INSTANTIATE_TEST_SUITE_P(, RecordFile, ::testing::Values(TZEV_DBArt::dbaSQLite),
+                         [](const ::testing::TestParamInfo<TZEV_DBArt>& i) {
+                             return std::string(i.param == TZEV_DBArt::dbaPostgreSQL ? "Postgres" : "SQLite");
+                         });
