@@ -3,14 +3,38 @@
 #include "TXKDatenbankConfigConfigurator.h"
 #include "TXKKommandozeile.h"
 #include "TZEV_HiddenMainForm_Trivelta.h"
+#include "host/Exception.h"
+#include "host/TQLNDBSitzungsQuelle.h"
 #include "host/TQLNInfo.h"
 #include "host/TQLNProgramm.h"
+#include "host/db/TQLNDatenbank.h"
+#include "host/resources/TDemoDatenbank.h"
+#include "tables/TXKFarbConfigurator.h"
 
 #include <QApplication>
 
 void InitialisiereUnits() {
     // Unit order: the catalogue's registration order.
+    InitUnit_XKFarb();
     InitUnit_XKDatenbankConfig();
+}
+
+void OeffneProduktdatenbank() {
+    TZEV_DB_Config config;
+    const bool mitIni = config.Load(false, QString());
+    try {
+        if (mitIni) {
+            TQLNDatenbank::Oeffne(config);
+        } else {
+            // No database ini: the embedded demo installation.
+            TQLNDatenbank::Oeffne(TDemoDatenbank::Konfiguration());
+            TDemoDatenbank::Fuelle();
+        }
+    } catch (const Exception& e) {
+        throw Exception(e.Message() + QStringLiteral("\n\nStarten Sie das Programm mit dem Schalter -E, um die "
+                                                     "Datenbank einzustellen."));
+    }
+    TQLNProgramm::InstallSitzungsQuelle(std::make_unique<TQLNDBSitzungsQuelle>());
 }
 
 int TriveltaMain(QApplication& app, const QStringList& args) {
@@ -26,6 +50,7 @@ int TriveltaMain(QApplication& app, const QStringList& args) {
     }
     std::unique_ptr<TZEV_HiddenMainForm_Trivelta> hauptform;
     try {
+        OeffneProduktdatenbank();
         TQLNProgramm::Init(QStringLiteral("TRIVELTA"), TEnumProzessTypen::ptKonfiguration,
                            TPVR_InstanceCount::icBeliebig, 0, true);
         QApplication::setApplicationDisplayName(QString());
@@ -37,5 +62,6 @@ int TriveltaMain(QApplication& app, const QStringList& args) {
     }
     const int rc = hauptform ? app.exec() : 0;
     TQLNProgramm::Beenden();
+    TQLNDatenbank::Schliesse();
     return rc;
 }

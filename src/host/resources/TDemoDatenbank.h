@@ -1,0 +1,14 @@
+#pragma once
+// The embedded demo installation: a realistic product database made through
+// the program's own record files, so that every configurator has something to
+// show on a first start.
+
+#include "host/db/TZEV_DB_Config.h"
+
+namespace TDemoDatenbank {
+// Creates the demo data in the open database (in one posting). Does nothing
+// when the database holds computers already.
+void Fuelle();
+// With no database ini: opens the demo database, creating it on first use.
+TZEV_DB_Config Konfiguration();
+}  // namespace TDemoDatenbank
