@@ -4,7 +4,7 @@
 // nodes and tells listeners about every change; TZEV_DepthFirstTreeIter<T> walks
 // a subtree. Values are unique within one tree.
 //
-// Value kinds (TZEV_TreeValueKind, specialise it for other rules):
+// Value kinds (TZEV_TreeValueKind; a type of your own may get its own rules):
 //  - pointer to a class: the node owns the object and deletes it when it dies or
 //    when ChangeNodeData gives it a different object;
 //  - std::shared_ptr<U>: the node's reference is released;
@@ -40,7 +40,7 @@ template <typename T>
 class TZEV_Tree;
 
 // ---------------------------------------------------------------------------
-// Type names for context texts. Specialise TZEV_TypeNameTrait for a shorter name.
+// Type names for context texts; give TZEV_TypeNameTrait<YourType> a Name() for a shorter one.
 
 template <typename T>
 struct TZEV_TypeNameTrait {
