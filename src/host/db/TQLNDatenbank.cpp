@@ -1,5 +1,6 @@
 #include "TQLNDatenbank.h"
 
+#include "PostgresConnection.h"
 #include "SQLiteConnection.h"
 #include "host/records/TDBSchema.h"
 #include "host/Exception.h"
@@ -7,6 +8,7 @@
 #include <QMutex>
 #include <atomic>
 #include <map>
+#include <mutex>
 
 namespace {
 struct Global {
@@ -37,6 +39,10 @@ std::unique_ptr<Connection> TQLNDatenbank::NeueVerbindung(const TZEV_DB_Config& 
         if (config.Datei.isEmpty()) throw Exception(QStringLiteral("Es ist keine Datenbankdatei angegeben."));
         return std::make_unique<SQLiteConnection>(config.Datei);
     }
+    // The program's own backends register on the first lookup: a static
+    // initialiser in a file of a static library would be dropped by the linker.
+    static std::once_flag eigene;
+    std::call_once(eigene, [] { PostgresConnection::Registriere(); });
     Fabrik f;
     {
         const QMutexLocker l(&G().Sperre);
