@@ -14,19 +14,8 @@
 namespace {
 // Every test of this suite runs on each backend: the record files must behave
 // the same on the embedded file and on the server.
-class RecordFile : public ::testing::TestWithParam<TZEV_DBArt> {
+class RecordFile : public TestDatenbank::BeideBackends {
 protected:
-    void SetUp() override {
-        if (GetParam() == TZEV_DBArt::dbaPostgreSQL) {
-            FSchema = std::make_unique<TestDatenbank::PostgresSchema>();
-            TRIVELTA_POSTGRES_ODER_SKIP(*FSchema);
-            FSchema->Oeffne();
-        } else {
-            TestDatenbank::Oeffne();
-        }
-    }
-    void TearDown() override { FSchema.reset(); }
-    std::unique_ptr<TestDatenbank::PostgresSchema> FSchema;
     static void Farbe(Tfarbfile& f, const QString& nr, const QString& bez) {
         f.ClearBuffer();
         f.Nummer.SetWert(nr);
@@ -271,7 +260,4 @@ TEST_P(RecordFile, SchemaUpgradeAddsColumnsAndRefusesNewerDatabases) {
     EXPECT_THROW(TDBSchema::Aktualisiere(c), Exception);
 }
 
-INSTANTIATE_TEST_SUITE_P(, RecordFile, ::testing::Values(TZEV_DBArt::dbaSQLite, TZEV_DBArt::dbaPostgreSQL),
-                         [](const ::testing::TestParamInfo<TZEV_DBArt>& i) {
-                             return std::string(i.param == TZEV_DBArt::dbaPostgreSQL ? "Postgres" : "SQLite");
-                         });
+INSTANTIATE_TEST_SUITE_P(, RecordFile, TestDatenbank::Backends(), TestDatenbank::BackendName);

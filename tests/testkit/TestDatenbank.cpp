@@ -69,4 +69,20 @@ TZEV_DB_Config PostgresSchema::Oeffne() {
     TQLNDatenbank::Oeffne(c);
     return c;
 }
+
+void BeideBackends::SetUp() {
+    if (AufPostgres()) {
+        FSchema = std::make_unique<PostgresSchema>();
+        TRIVELTA_POSTGRES_ODER_SKIP(*FSchema);
+        FSchema->Oeffne();
+    } else {
+        Oeffne();
+    }
+}
+
+void BeideBackends::TearDown() { FSchema.reset(); }
+
+std::string BackendName(const ::testing::TestParamInfo<TZEV_DBArt>& info) {
+    return info.param == TZEV_DBArt::dbaPostgreSQL ? "Postgres" : "SQLite";
+}
 }  // namespace TestDatenbank

@@ -52,6 +52,21 @@ private:
     QByteArray FAlteOptionen;
     bool FHatteOptionen = false;
 };
+
+// Base of suites that run unchanged on both backends: each test gets a fresh
+// database of its parameter's kind.
+//   class MeinTest : public TestDatenbank::BeideBackends {};
+//   INSTANTIATE_TEST_SUITE_P(, MeinTest, TestDatenbank::Backends(), TestDatenbank::BackendName);
+// The PostgreSQL instances are named ".../Postgres" (ctest -R Postgres).
+class BeideBackends : public ::testing::TestWithParam<TZEV_DBArt> {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    bool AufPostgres() const { return GetParam() == TZEV_DBArt::dbaPostgreSQL; }
+    std::unique_ptr<PostgresSchema> FSchema;  // on PostgreSQL
+};
+inline auto Backends() { return ::testing::Values(TZEV_DBArt::dbaSQLite, TZEV_DBArt::dbaPostgreSQL); }
+std::string BackendName(const ::testing::TestParamInfo<TZEV_DBArt>& info);
 }  // namespace TestDatenbank
 
 // In SetUp or a test body: skips (or fails, when a server was promised)
