@@ -150,7 +150,7 @@ bool TXKAllgTabConfigurator::ScanneVerwendung(TZEV_DBFile& datei, const QList<TD
     qint64 gelesen = 0;
     datei.ClearBuffer();
     datei.SetIndex(0);
-    for (bool ok = datei.Get_first(); ok && !gefunden; ok = datei.Get_next()) {
+    for (bool ok = datei.Get_first(); ok; ok = datei.Get_next()) {
         ++gelesen;
         dlg.SetCounter(QStringLiteral("SetsRead"), gelesen);
         QLNInfoProcessMessages(300);
@@ -160,12 +160,8 @@ bool TXKAllgTabConfigurator::ScanneVerwendung(TZEV_DBFile& datei, const QList<TD
                                   QStringLiteral("STANDARD"), 994);
             break;
         }
-        for (const TDatenfeld_String* f : felder) {
-            if (f->GetWert().compare(code, Qt::CaseInsensitive) == 0) {
-                gefunden = true;
-                break;
-            }
-        }
+        for (const TDatenfeld_String* f : felder) gefunden = gefunden || f->GetWert().compare(code, Qt::CaseInsensitive) == 0;
+        if (gefunden) break;
     }
     dlg.Schliessen();
     return gefunden;
