@@ -324,9 +324,13 @@ public:
 
     // Returns the node's index. A node that already is a child moves to the end
     // without notification.
+    // A node that already is a child moves to the end and 0 is returned, without
+    // notification: callers take 0 as "nothing was added".
     int AppendChild(TNode* node) {
         try {
-            return DoInsertNode(ChildCount(), node);
+            const bool schonKind = node && node->FParent == this;
+            const int index = DoInsertNode(ChildCount(), node);
+            return schonKind ? 0 : index;
         } catch (const std::exception& e) {
             TQLNInfo::RegisterException(Ctx("AppendChild"), e, true);
             return -1;

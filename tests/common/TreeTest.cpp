@@ -66,8 +66,8 @@ TEST(TZEV_TreeNode, AppendAndInsertOfAnExistingChildMoveQuietly) {
     int adds = 0;
     b.t.RegisterAddChildListener({&adds, 1, [&](TNode*, TNode*) { ++adds; }});
     TNode* root = b.t.Root();
-    EXPECT_EQ(root->AppendChild(b.N(3)), 2);  // the real index of the last child
-    EXPECT_EQ(root->AppendChild(b.N(1)), 2);
+    EXPECT_EQ(root->AppendChild(b.N(3)), 0);  // already a child: moved to the end, 0, no listener
+    EXPECT_EQ(root->AppendChild(b.N(1)), 0);
     EXPECT_EQ(Werte(root), QList<int>({2, 3, 1}));
     EXPECT_TRUE(root->InsertChild(0, b.N(1)));
     EXPECT_EQ(Werte(root), QList<int>({1, 2, 3}));
