@@ -1,11 +1,14 @@
 #include "TfrmDatenbankConfig.h"
 
+#include "host/Exception.h"
 #include "host/TQLNInfo.h"
+#include "host/db/TQLNDatenbank.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -72,6 +75,14 @@ TfrmDatenbankConfig::TfrmDatenbankConfig(QWidget* parent) : TQLNForm(parent) {
     pgForm->addRow(QStringLiteral("Datenbank:"), edtDatenbank);
     pgForm->addRow(QStringLiteral("Benutzer:"), edtBenutzer);
     pgForm->addRow(QStringLiteral("Passwort:"), edtPasswort);
+    btnVerbindungTesten = new QPushButton(QStringLiteral("Verbindung &testen"), pg);
+    btnVerbindungTesten->setObjectName(QStringLiteral("btnVerbindungTesten"));
+    btnVerbindungTesten->setAutoDefault(false);
+    auto* testZeile = new QHBoxLayout;
+    testZeile->addStretch();
+    testZeile->addWidget(btnVerbindungTesten);
+    pgForm->addRow(testZeile);
+    connect(btnVerbindungTesten, &QPushButton::clicked, this, &TfrmDatenbankConfig::btnVerbindungTestenClick);
 
     FSeiten->addWidget(sqlite);
     FSeiten->addWidget(pg);
@@ -133,6 +144,34 @@ void TfrmDatenbankConfig::btnOKClick() {
         return;
     }
     accept();
+}
+
+QString TfrmDatenbankConfig::VerbindungTesten(const TZEV_DB_Config& c) {
+    // A connection of its own: the program's open database stays as it is.
+    const std::unique_ptr<Connection> v = TQLNDatenbank::NeueVerbindung(c);
+    return QStringLiteral("Die Verbindung zur Datenbank ist in Ordnung:\n%1").arg(v->Describe());
+}
+
+void TfrmDatenbankConfig::btnVerbindungTestenClick() {
+    try {
+        const QString fehler = Pruefe();
+        if (!fehler.isEmpty()) {
+            TQLNInfo::ShowMeldung(mkHinweis, {fehler}, QStringLiteral("STANDARD"), 994);
+            return;
+        }
+        QString text;
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);  // an unreachable server takes seconds
+        try {
+            text = VerbindungTesten(Eingabe());
+        } catch (const Exception& e) {
+            text = e.Message();  // the connection's German reason, never with the password
+        }
+        QGuiApplication::restoreOverrideCursor();
+        TQLNInfo::ShowMeldung(mkHinweis, {text}, QStringLiteral("STANDARD"), 994);
+    } catch (const std::exception& e) {
+        if (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+        TQLNInfo::RegisterException(QStringLiteral("TfrmDatenbankConfig.btnVerbindungTestenClick"), e, true);
+    }
 }
 
 bool TfrmDatenbankConfig::Execute(TZEV_DB_Config& config) {

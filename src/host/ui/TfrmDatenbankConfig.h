@@ -6,6 +6,7 @@
 
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 class QSpinBox;
 class QStackedWidget;
 
@@ -30,8 +31,14 @@ public:
     QLineEdit* edtDatenbank;
     QLineEdit* edtBenutzer;
     QLineEdit* edtPasswort;
+    QPushButton* btnVerbindungTesten;
+
+    // Connects with these values and closes again: the success text, or an
+    // Exception with the German reason.
+    static QString VerbindungTesten(const TZEV_DB_Config& config);
 
 private:
     void btnOKClick();
+    void btnVerbindungTestenClick();
     QStackedWidget* FSeiten;
 };
