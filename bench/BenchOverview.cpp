@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
             }
             b.Ende("fill");
         }
-        double select = 1e18, overview = 1e18;
+        double select = 1e18, overview = 1e18, gezeigt = 1e18;
         for (int lauf = 0; lauf < 3; ++lauf) {
             double t = BenchDatenbank::Ms();
             Statement& s = TQLNDatenbank::Verbindung().Cached("SELECT nummer, bezeichnung FROM benchcode ORDER BY nummer");
@@ -108,6 +108,10 @@ int main(int argc, char** argv) {
                 TfrmAllgTab frm(static_cast<TBenchConfigurator&>(*conf));
                 zeilen = frm.Liste()->Rows().Count();
                 overview = std::min(overview, BenchDatenbank::Ms() - t);
+                frm.show();  // the first paint of the filled list
+                QCoreApplication::processEvents();
+                frm.Liste()->viewport()->repaint();
+                gezeigt = std::min(gezeigt, BenchDatenbank::Ms() - t);
             }
             conf->Done();
             if (zeilen != n || summe == 0) {
@@ -115,9 +119,10 @@ int main(int argc, char** argv) {
                 return 1;
             }
         }
-        std::printf("records: %d\nplain SELECT: %.1f ms\noverview ready: %.1f ms (must be < 500)\nratio overview/select: %.2f\n",
-                    n, select, overview, overview / select);
-        return overview < 500 ? 0 : 1;
+        std::printf("records: %d\nplain SELECT: %.1f ms\noverview filled: %.1f ms\noverview shown and painted: %.1f ms "
+                    "(must be < 500)\nratio shown/select: %.2f\n",
+                    n, select, overview, gezeigt, gezeigt / select);
+        return gezeigt < 500 ? 0 : 1;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
