@@ -76,6 +76,9 @@ TfrmTriveltaMain::TfrmTriveltaMain(const QStringList& args, QWidget* parent)
     memSchlagwort->setReadOnly(true);
     memSchlagwort->setFocusPolicy(Qt::ClickFocus);
     memSchlagwort->setMaximumWidth(260);
+    // The two boxes carry no caption of their own.
+    memBeschreibung->setToolTip(QStringLiteral("Beschreibung"));
+    memSchlagwort->setToolTip(QStringLiteral("Schlagworte"));
     details->addWidget(memBeschreibung, 2);
     details->addWidget(memSchlagwort, 1);
     memBeschreibung->setMaximumHeight(90);

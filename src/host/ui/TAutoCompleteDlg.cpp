@@ -89,7 +89,10 @@ TAutoCompleteDlg::TAutoCompleteDlg(TACSource& source, const QString& startText, 
     lay->addWidget(FListe);
     resize(breite > 0 ? breite : 350, hoehe > 0 ? hoehe : 350);
     if (links >= 0 && oben >= 0) move(links, oben);
-    if (inhalt & 128) FEingabe->setText(startText);
+    if (inhalt & 128) {
+        FEingabe->setText(startText);
+        FStartTextFortsetzen = !startText.isEmpty();
+    }
     FEingabe->installEventFilter(this);
     connect(FEingabe, &QLineEdit::textChanged, this, &TAutoCompleteDlg::Aktualisiere);
     connect(FListe, &QListWidget::itemActivated, this, [this] { Uebernehmen(); });
@@ -114,6 +117,16 @@ void TAutoCompleteDlg::Uebernehmen() {
 }
 
 bool TAutoCompleteDlg::eventFilter(QObject* o, QEvent* e) {
+    if (o == FEingabe && e->type() == QEvent::FocusIn && FStartTextFortsetzen) {
+        // The dialog gives the field its first focus as a tab focus, and the
+        // field then selects all: the next key would replace the letter the
+        // user typed to open the search instead of continuing it.
+        FStartTextFortsetzen = false;
+        static_cast<QObject*>(FEingabe)->event(e);
+        FEingabe->deselect();
+        FEingabe->end(false);
+        return true;
+    }
     if (o == FEingabe && e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
         const int n = FListe->count();

@@ -69,4 +69,5 @@ private:
     QLineEdit* FEingabe;
     QListWidget* FListe;
     QList<TACVorschlag> FVorschlaege;
+    bool FStartTextFortsetzen = false;  // until the first focus: keep the start text unselected
 };

@@ -55,13 +55,23 @@ QString TQLNForm::CaptionMitUnternehmensgruppe(const QString& caption) {
 }
 
 void TQLNForm::done(int r) {
-    if (!CanClose()) return;
+    if (!CanClose()) {
+        // A guarded handler that ends by closing its own window ("Beenden",
+        // "Speichern" and close) asks while its guard is still held: try once
+        // more when the handler has returned. While the work really goes on,
+        // the retry meets the guard again and the close stays refused.
+        QMetaObject::invokeMethod(
+            this, [this, r] { if (isVisible() && CanClose()) QDialog::done(r); }, Qt::QueuedConnection);
+        return;
+    }
     QDialog::done(r);
 }
 
 void TQLNForm::closeEvent(QCloseEvent* e) {
     if (!CanClose()) {
         e->ignore();
+        QMetaObject::invokeMethod(
+            this, [this] { if (isVisible() && CanClose()) close(); }, Qt::QueuedConnection);
         return;
     }
     QDialog::closeEvent(e);
@@ -132,7 +142,7 @@ void TQLNForm::ProgressHide() {
     FGesperrt.clear();
 }
 
-bool TQLNForm::ProgressVisible() const { return FProgress && FProgress->isVisible(); }
+bool TQLNForm::ProgressVisible() const { return FProgress && !FProgress->isHidden(); }
 
 void TQLNForm::resizeEvent(QResizeEvent* e) {
     QDialog::resizeEvent(e);

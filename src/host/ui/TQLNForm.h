@@ -26,7 +26,8 @@ public:
     // Runs the window modally through the installed modal runner (production: exec()).
     int ShowModal();
 
-    // Closing is refused while the host reports work in progress for the window.
+    // Closing is refused while the host reports work in progress for the window;
+    // a close asked for by the window's own guarded handler happens when it returns.
     virtual bool CanClose();
 
     // caption + " - " + company-group name

@@ -88,7 +88,7 @@ TfrmDatenbankConfig::TfrmDatenbankConfig(QWidget* parent) : TQLNForm(parent) {
     FSeiten->addWidget(pg);
     lay->addWidget(FSeiten);
     lay->addStretch();
-    connect(cmbArt, &QComboBox::currentIndexChanged, FSeiten, &QStackedWidget::setCurrentIndex);
+    connect(cmbArt, &QComboBox::currentIndexChanged, this, &TfrmDatenbankConfig::ZeigeSeite);
 
     auto* buttons = new QDialogButtonBox(this);
     auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
@@ -97,14 +97,29 @@ TfrmDatenbankConfig::TfrmDatenbankConfig(QWidget* parent) : TQLNForm(parent) {
     buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("btnAbbrechen"));
     connect(buttons, &QDialogButtonBox::accepted, this, &TfrmDatenbankConfig::btnOKClick);
     connect(buttons, &QDialogButtonBox::rejected, this, &TfrmDatenbankConfig::reject);
+    lay->addSpacing(6);
     lay->addWidget(buttons);
-    resize(520, 320);
+    ZeigeSeite(0);
+    resize(520, sizeHint().height());
     QLNFormInit(QStringLiteral("frmDatenbankConfig"), true);
+}
+
+void TfrmDatenbankConfig::ZeigeSeite(int seite) {
+    // The stack is as high as its current page, not as its largest one: the
+    // one-line SQLite page would otherwise stand in a box of five lines.
+    for (int i = 0; i < FSeiten->count(); ++i)
+        FSeiten->widget(i)->setSizePolicy(QSizePolicy::Preferred, i == seite ? QSizePolicy::Maximum : QSizePolicy::Ignored);
+    FSeiten->setCurrentIndex(seite);
+    FSeiten->updateGeometry();
+    if (layout()) {
+        layout()->activate();
+        resize(width(), qMax(minimumSizeHint().height(), sizeHint().height()));
+    }
 }
 
 void TfrmDatenbankConfig::Anzeigen(const TZEV_DB_Config& c) {
     cmbArt->setCurrentIndex(c.Art == TZEV_DBArt::dbaPostgreSQL ? 1 : 0);
-    FSeiten->setCurrentIndex(cmbArt->currentIndex());
+    ZeigeSeite(cmbArt->currentIndex());
     edtDatei->setText(c.Datei);
     edtHost->setText(c.Host);
     spnPort->setValue(c.Port);

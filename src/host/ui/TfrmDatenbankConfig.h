@@ -40,5 +40,6 @@ public:
 private:
     void btnOKClick();
     void btnVerbindungTestenClick();
+    void ZeigeSeite(int seite);
     QStackedWidget* FSeiten;
 };
