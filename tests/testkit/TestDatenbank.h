@@ -12,6 +12,7 @@
 #include <QString>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
 
 class PostgresConnection;
 
@@ -68,6 +69,9 @@ protected:
 inline auto Backends() { return ::testing::Values(TZEV_DBArt::dbaSQLite, TZEV_DBArt::dbaPostgreSQL); }
 std::string BackendName(const ::testing::TestParamInfo<TZEV_DBArt>& info);
 }  // namespace TestDatenbank
+
+// Test names and messages show the backend by name, not as bytes.
+inline void PrintTo(TZEV_DBArt art, std::ostream* os) { *os << TZEV_DB_Config::ArtName(art).toStdString(); }
 
 // In SetUp or a test body: skips (or fails, when a server was promised)
 // unless the scratch schema is there.
