@@ -32,10 +32,7 @@ QList<int> TXKConfListe::Filtere(bool schalterF, const QStringList& externList, 
         out.append(i);
         FSingleConf = FSingleConf.isEmpty() ? e.Id : CMehrereConfs;
     }
-    // Only a command line that narrows the choice starts its one configurator
-    // directly; a plain start shows the centre even when one entry is listed.
-    const bool eingeengt = schalterF || !externList.isEmpty() || !externGroup.isEmpty();
-    if (FSingleConf == CMehrereConfs || !eingeengt) FSingleConf.clear();
+    if (FSingleConf == CMehrereConfs) FSingleConf.clear();
     return out;
 }
 

@@ -14,8 +14,7 @@ public:
     const QList<TXKKatalogEintrag>& Eintraege() const { return FEintraege; }
 
     // Indices of the entries that pass, in registry order. Sets SingleConf to
-    // the id of the only passing entry when the command line narrowed the
-    // choice (F, a list or a group), else empties it.
+    // the id of the only passing entry, or empties it (none or several).
     QList<int> Filtere(bool schalterF, const QStringList& externList, const QString& externGroup);
     const QString& SingleConf() const { return FSingleConf; }
 

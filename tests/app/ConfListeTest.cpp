@@ -55,10 +55,10 @@ TEST_F(ConfListe, SingleConfIsTheOnlyEntryThatPassed) {
     EXPECT_TRUE(FListe.SingleConf().isEmpty());
     Filtere(false, {"LAND"}, {});
     EXPECT_TRUE(FListe.SingleConf().isEmpty());
-    // Without a narrowing command line the one active entry is no single start.
+    // The only active entry is a single start without any command line too.
     TestConfZustand::Z().Inaktiv = {"LAND", "MWST", "MATERIAL"};
     EXPECT_EQ(Filtere(false, {}, {}), QStringList({"FARBEN"}));
-    EXPECT_TRUE(FListe.SingleConf().isEmpty());
+    EXPECT_EQ(FListe.SingleConf(), QStringLiteral("FARBEN"));
     EXPECT_EQ(Filtere(false, {}, "NONE"), QStringList({"FARBEN"}));
     EXPECT_EQ(FListe.SingleConf(), QStringLiteral("FARBEN"));
 }

@@ -261,16 +261,14 @@ TEST_F(Zentrale, ClosingAndActionsAreRefusedWhileWorkRuns) {
     EXPECT_FALSE(frm.isVisible());
 }
 
-TEST_F(Zentrale, TheProgramsOwnEntryIsListedAndConfListDbConfigStartsItDirectly) {
+TEST_F(Zentrale, TheOnlyEntryStartsDirectlyWithOrWithoutConfList) {
     XKRegistryEintraege().clear();
     RegistriereProgrammEintrag("DBCONFIG");
-    // A plain start shows the centre, also over a single entry.
+    // The only entry that passes starts directly, with or without -CONFLIST:.
     TestModal::Dann([](TQLNForm& f) {
-        auto& frm = static_cast<TfrmTriveltaMain&>(f);
-        EXPECT_EQ(Zeilen(frm.vriConfigurators), QStringList({"Datenbank-Konfiguration"}));
-        EXPECT_EQ(frm.memSchlagwort->toPlainText(), QStringLiteral("Datenbank, Btrieve, Pervasive, SQL, MSSQL, Firebird"));
+        EXPECT_EQ(f.windowTitle(), QStringLiteral("Datenbank-Konfiguration"));
         return int(QDialog::Rejected);
-    }, "TfrmTriveltaMain");
+    }, "TfrmDatenbankConfig");
     TZEV_HiddenMainForm_Trivelta({}).Execute();
     TestModal::Dann([](TQLNForm& f) {
         EXPECT_EQ(f.windowTitle(), QStringLiteral("Datenbank-Konfiguration"));
