@@ -10,7 +10,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QMutex>
+#include <QPointer>
+#include <QScopeGuard>
 #include <QThread>
 
 namespace {
@@ -51,31 +54,48 @@ void TQLNInfoDienst::ProcessMessages(int ms) {
 }
 
 int TQLNInfoDialogDienst::ZeigeMeldung(int art, const QString& text, const QString& kategorie, int nummer) {
-    QWidget* parent = QApplication::activeWindow();
+    QPointer<QWidget> parent = QApplication::activeWindow();
+    // The window gets the keyboard back, also where no window manager hands it over.
+    const auto zurueck = qScopeGuard([&] {
+        if (parent) parent->activateWindow();
+    });
     const QString titel = QCoreApplication::applicationName().isEmpty() ? QStringLiteral("Konfigurations-Center")
                                                                         : QCoreApplication::applicationName();
+    // Buttons with German texts of our own: they do not depend on an installed translation.
+    QMessageBox box(parent);
+    box.setWindowTitle(titel);
+    box.setText(text);
+    QAbstractButton* ja = nullptr;
+    QAbstractButton* nein = nullptr;
     switch (art) {
         case mkJaNein:
-            return QMessageBox::question(parent, titel, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
-                           QMessageBox::Yes
-                       ? mrJa
-                       : mrNein;
-        case mkJaNeinAbbruch: {
-            const auto r = QMessageBox::question(parent, titel, text,
-                                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                                 QMessageBox::Yes);
-            return r == QMessageBox::Yes ? mrJa : r == QMessageBox::No ? mrNein : mrAbbruch;
-        }
+        case mkJaNeinAbbruch:
+            box.setIcon(QMessageBox::Question);
+            ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+            nein = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+            if (art == mkJaNeinAbbruch) box.setEscapeButton(box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole));
+            else box.setEscapeButton(nein);
+            box.setDefaultButton(static_cast<QPushButton*>(ja));
+            break;
         case mkFehler:
-            QMessageBox::critical(parent, titel, text);
-            return mrOk;
+            box.setIcon(QMessageBox::Critical);
+            box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+            break;
         case mkWarnung:
-            QMessageBox::warning(parent, titel, text);
-            return mrOk;
+            box.setIcon(QMessageBox::Warning);
+            box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+            break;
         default:
-            QMessageBox::information(parent, titel, text);
-            return mrOk;
+            box.setIcon(QMessageBox::Information);
+            box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     }
+    box.exec();
+    if (art == mkJaNein || art == mkJaNeinAbbruch) {
+        if (box.clickedButton() == ja) return mrJa;
+        if (box.clickedButton() == nein || art == mkJaNein) return mrNein;
+        return mrAbbruch;
+    }
+    return mrOk;
 }
 
 TQLNInfoDienst& TQLNInfo::Dienst() {

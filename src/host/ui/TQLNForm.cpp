@@ -43,6 +43,8 @@ int TQLNForm::ShowModal() {
     show();
     loop.exec(QEventLoop::DialogExec);
     disconnect(verbindung);
+    // The window below gets the keyboard back, also where no window manager hands it over.
+    if (QWidget* p = parentWidget(); p && p->window()->isVisible()) p->window()->activateWindow();
     return result();
 }
 

@@ -143,6 +143,7 @@ TVTQLNVRList::TVTQLNVRList(QWidget* parent) : QTreeView(parent), FModel(*this) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     header()->setSectionsClickable(true);
     header()->setSortIndicatorShown(true);
+    header()->setSortIndicator(-1, Qt::AscendingOrder);  // no arrow until the list is sorted
     header()->setStretchLastSection(true);
     connect(header(), &QHeaderView::sectionClicked, this, [this](int section) {
         const Qt::SortOrder order =
