@@ -14,7 +14,7 @@ Statement& Connection::Cached(const QString& sql) {
 
 void Connection::Begin() {
     if (FTiefe == 0)
-        Exec(QStringLiteral("BEGIN"));
+        Exec(BeginSql());
     else
         Exec(QStringLiteral("SAVEPOINT sp%1").arg(FTiefe));
     ++FTiefe;

@@ -45,6 +45,8 @@ public:
 
 protected:
     void ClearCache() { FCache.clear(); }
+    // The statement that opens the outermost transaction.
+    virtual QString BeginSql() const { return QStringLiteral("BEGIN"); }
 
 private:
     QHash<QString, std::shared_ptr<Statement>> FCache;

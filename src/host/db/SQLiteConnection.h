@@ -26,6 +26,11 @@ public:
     sqlite3* Handle() const { return FDb; }
     [[noreturn]] void Fehler(const QString& was) const;
 
+protected:
+    // A posting takes the write lock at once: taken later, a reader that wants
+    // to write would fail at once instead of waiting for the busy timeout.
+    QString BeginSql() const override { return QStringLiteral("BEGIN IMMEDIATE"); }
+
 private:
     sqlite3* FDb = nullptr;
     QString FDatei;

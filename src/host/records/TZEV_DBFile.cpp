@@ -251,6 +251,24 @@ bool TZEV_DBFile::LeseBatch(bool ext, const char* vergleich, bool vonAnfang, Ric
     return true;
 }
 
+void TZEV_DBFile::SichereAktuellenSatz() {
+    if (!FHatAktuell || FBatchZeilen == 0) return;
+    FAktFelder = FLesen;
+    FAktWerte.clear();
+    for (const TDatenfeld* f : std::as_const(FLesen)) FAktWerte << f->BatchVariant(FBatchPos);
+}
+
+void TZEV_DBFile::AktuellerSatz(QList<TDatenfeld*>& felder, QVariantList& werte) const {
+    if (FBatchZeilen > 0) {
+        felder = FLesen;
+        werte.clear();
+        for (const TDatenfeld* f : FLesen) werte << f->BatchVariant(FBatchPos);
+    } else {
+        felder = FAktFelder;
+        werte = FAktWerte;
+    }
+}
+
 void TZEV_DBFile::LadeZeile(int zeile) {
     FBatchPos = zeile;
     for (TDatenfeld* f : std::as_const(FLesen)) f->AusBatch(zeile);
@@ -276,6 +294,7 @@ bool TZEV_DBFile::Weiter(bool ext) {
     const int limit = ext && FMaxReceive > 0 ? qMin(CBatch, FMaxReceive - FGeliefert) : CBatch;
     if (limit <= 0) return false;
     const QVariantList puffer = PufferWerte();
+    SichereAktuellenSatz();
     if (!LeseBatch(ext, ">", false, Richtung::Vor, limit)) {
         // the end: the buffer and the current record stay as they were
         SetzePuffer(puffer);
@@ -391,7 +410,12 @@ bool TZEV_DBFile::Get_exists_extMode() {
     const QVariantList puffer = PufferWerte();
     const QVariantList schluessel = FAktSchluessel;
     const bool hatte = FHatAktuell;
+    SichereAktuellenSatz();
+    const QList<TDatenfeld*> felder = FAktFelder;
+    const QVariantList werte = FAktWerte;
     const bool gefunden = LeseBatch(true, nullptr, true, Richtung::Vor, 1);
+    FAktFelder = felder;
+    FAktWerte = werte;
     SetzePuffer(puffer);
     FAktSchluessel = schluessel;
     FHatAktuell = hatte;
@@ -435,28 +459,62 @@ void TZEV_DBFile::Write(const AWRDONKz& code, int) {
         throw Exception(QStringLiteral("In der Tabelle %1 ist kein Datensatz gelesen, der geändert oder gelöscht werden "
                                        "könnte.")
                             .arg(FTabelle));
+    // The record must still be as it was read: another workstation may have
+    // changed or deleted it since. Large objects are not compared.
+    QList<TDatenfeld*> altFelder;
+    QVariantList altWerte;
+    AktuellerSatz(altFelder, altWerte);
+    QStringList bedingung = pkBedingung;
+    QList<int> vergleich;
+    for (int i = 0; i < altFelder.size(); ++i) {
+        if (pk.contains(altFelder[i]) || altFelder[i]->Art() == TFeldArt::Blob) continue;
+        for (const QString& sp : altFelder[i]->Spalten()) bedingung << sp + QStringLiteral(" = ?");
+        vergleich << i;
+    }
+    const auto bindeAltenSatz = [&](Statement& s, int& pos) {
+        bindeAltenSchluessel(s, pos);
+        for (const int i : std::as_const(vergleich)) altFelder[i]->BindeVariant(s, pos, altWerte[i]);
+    };
+    const auto weg = [&] {
+        return Exception(QStringLiteral("Der Datensatz der Tabelle %1 wurde inzwischen von einem anderen Arbeitsplatz "
+                                        "geändert oder gelöscht. Bitte lesen Sie die Daten neu ein.")
+                             .arg(FTabelle));
+    };
     if (code == wrdonDelete) {
         Statement& s = c.Cached(QStringLiteral("DELETE FROM ") + FTabelle + QStringLiteral(" WHERE ") +
-                                pkBedingung.join(QStringLiteral(" AND ")));
+                                bedingung.join(QStringLiteral(" AND ")));
         int pos = 1;
-        bindeAltenSchluessel(s, pos);
-        s.Step();
+        bindeAltenSatz(s, pos);
+        qint64 n = 0;
+        try {
+            s.Step();
+            n = s.Changes();
+        } catch (...) {
+            s.Reset();
+            throw;
+        }
         s.Reset();
+        if (n == 0) throw weg();
         // a walk goes on behind the deleted record
+        SichereAktuellenSatz();
         FBatchZeilen = 0;
         FBatchVoll = true;
         return;
     }
     for (const TDatenfeld* f : FFelder) f->PruefeWert();
+    // Fields the read did not deliver keep their stored value unless the caller set one.
+    QList<TDatenfeld*> setzFelder;
+    for (TDatenfeld* f : FFelder)
+        if (altFelder.contains(f) || !IstLeer(f->AlsVariant())) setzFelder << f;
     QStringList setzen;
-    for (const TDatenfeld* f : FFelder)
+    for (const TDatenfeld* f : setzFelder)
         for (const QString& sp : f->Spalten()) setzen << sp + QStringLiteral(" = ?");
     Statement& s = c.Cached(QStringLiteral("UPDATE ") + FTabelle + QStringLiteral(" SET ") +
                             setzen.join(QStringLiteral(", ")) + QStringLiteral(" WHERE ") +
-                            pkBedingung.join(QStringLiteral(" AND ")));
+                            bedingung.join(QStringLiteral(" AND ")));
     int pos = 1;
-    for (const TDatenfeld* f : FFelder) f->BindeWert(s, pos);
-    bindeAltenSchluessel(s, pos);
+    for (const TDatenfeld* f : setzFelder) f->BindeWert(s, pos);
+    bindeAltenSatz(s, pos);
     qint64 n = 0;
     try {
         s.Step();
@@ -467,13 +525,13 @@ void TZEV_DBFile::Write(const AWRDONKz& code, int) {
                             .arg(FTabelle, e.Message()));
     }
     s.Reset();
-    if (n == 0)
-        throw Exception(QStringLiteral("Der Datensatz der Tabelle %1 wurde inzwischen von einem anderen Arbeitsplatz "
-                                       "geändert oder gelöscht.")
-                            .arg(FTabelle));
-    // The record now stands under its new key; a walk goes on from there.
+    if (n == 0) throw weg();
+    // The record now stands under its new key and with its new values; a walk goes on from there.
     FAktSchluessel.clear();
     for (const TDatenfeld* f : AktIndex().Ordnung) FAktSchluessel << f->AlsVariant();
+    FAktFelder = altFelder;
+    FAktWerte.clear();
+    for (const TDatenfeld* f : std::as_const(FAktFelder)) FAktWerte << f->AlsVariant();
     FBatchZeilen = 0;
     FBatchVoll = true;
 }

@@ -123,6 +123,8 @@ private:
     bool Weiter(bool ext);
     void MerkeSchluessel();
     void LadeZeile(int zeile);
+    void SichereAktuellenSatz();
+    void AktuellerSatz(QList<TDatenfeld*>& felder, QVariantList& werte) const;
     void NeuerWalk(bool ext);
     QVariantList PufferWerte() const;
     void SetzePuffer(const QVariantList& werte);
@@ -144,7 +146,11 @@ private:
     bool FHatAktuell = false;
     QList<TDatenfeld*> FLesen;        // fields the current batch delivers
     QList<TDatenfeld*> FNichtGelesen; // fields left empty in this walk
-    QList<QVariant> FAktSchluessel;  // primary key of the record last read
+    QList<QVariant> FAktSchluessel;  // order key of the record last read
+    // The record last read as it was read: the fields delivered and their values.
+    // Taken from the batch; kept here once the batch is gone.
+    QList<TDatenfeld*> FAktFelder;
+    QVariantList FAktWerte;
     // filters
     QList<ExtFilter> FExtFilter;
     int FMaxReceive = 0;
