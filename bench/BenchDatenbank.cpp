@@ -17,20 +17,35 @@ double Ms() {
     return t.nsecsElapsed() / 1e6;
 }
 
-TZEV_DB_Config OeffneMitArtikeln(const QString& datei, int artikel) {
+TZEV_DB_Config SQLite(const QString& datei) {
     TZEV_DB_Config c;
     c.Art = TZEV_DBArt::dbaSQLite;
     c.Datei = datei;
-    TQLNDatenbank::Oeffne(c);
+    return c;
+}
+
+TZEV_DB_Config PostgresAusUmgebung() {
+    TZEV_DB_Config c;
+    c.Art = TZEV_DBArt::dbaPostgreSQL;
+    c.Host = qEnvironmentVariable("PGHOST");
+    c.Port = qEnvironmentVariableIntValue("PGPORT");
+    c.Datenbank = qEnvironmentVariable("PGDATABASE");
+    c.Benutzer = qEnvironmentVariable("PGUSER");
+    return c;
+}
+
+void OeffneMitArtikeln(const TZEV_DB_Config& config, int artikel) {
+    TQLNDatenbank::Oeffne(config);
     TAAFile aa;
     aa.OpenNew(-1);
-    if (aa.GetCount() >= artikel) return c;
+    const int vorhanden = int(aa.GetCount());
+    if (vorhanden >= artikel) return;
     const double start = Ms();
     static const char* arten[] = {"Pumps", "Schnürer", "Sneaker", "Stiefelette", "Sandale", "Ballerina", "Loafer",
                                   "Bluse", "Hemd", "Pullover", "Jeans", "Kleid", "Jacke", "Mantel"};
     static const char* farben[] = {"Schwarz", "Weiß", "Rot", "Blau", "Grün", "Braun", "Grau", "Beige"};
     QLNBuchung b(1, QStringLiteral("BenchDatenbank.Fuelle"));
-    for (int i = int(aa.GetCount()) + 1; i <= artikel; ++i) {
+    for (int i = vorhanden + 1; i <= artikel; ++i) {
         aa.ClearBuffer();
         aa.ArtNr.SetWert(QStringLiteral("%1").arg(i, 9, 10, QLatin1Char('0')));
         aa.Bezeichnung.SetWert(QStringLiteral("%1 %2 Modell %3")
@@ -44,7 +59,7 @@ TZEV_DB_Config OeffneMitArtikeln(const QString& datei, int artikel) {
         aa.Write(wrdonInsert);
     }
     b.Ende(QStringLiteral("BenchDatenbank.Fuelle"));
-    std::printf("generated %d articles in %.0f ms\n", artikel, Ms() - start);
-    return c;
+    std::printf("%s: %d articles added in %.0f ms\n", qPrintable(config.Beschreibung()), artikel - vorhanden,
+                Ms() - start);
 }
 }  // namespace BenchDatenbank

@@ -1,13 +1,15 @@
 #pragma once
-// Large product databases for benchmarks: articles made through the program's
-// own record files, in one posting.
+// Large product databases for benchmarks and the generator: articles made
+// through the program's own record files, in one posting.
 
 #include "host/db/TZEV_DB_Config.h"
 
 namespace BenchDatenbank {
-// Opens the database file (creating the schema) and fills it with `artikel`
-// articles unless it holds that many already.
-TZEV_DB_Config OeffneMitArtikeln(const QString& datei, int artikel);
+TZEV_DB_Config SQLite(const QString& datei);
+// The server libpq's environment names (PGHOST, PGPORT, PGDATABASE, PGUSER; PGPASSWORD is read by libpq).
+TZEV_DB_Config PostgresAusUmgebung();
+// Opens the database (creating the schema) and adds articles until it holds `artikel`.
+void OeffneMitArtikeln(const TZEV_DB_Config& config, int artikel);
 // Milliseconds since the first call.
 double Ms();
 }  // namespace BenchDatenbank

@@ -25,6 +25,12 @@ void OeffneProduktdatenbank() {
     try {
         if (mitIni) {
             TQLNDatenbank::Oeffne(config);
+            // A new, empty installation (a fresh server database) may start from the demo data.
+            if (TDemoDatenbank::Leer() &&
+                TQLNInfo::QLNJaNeinBox(QStringLiteral("Die Datenbank (%1) enthält noch keine Rechner.\n\nSoll die "
+                                                      "Demo-Installation darin angelegt werden?")
+                                           .arg(config.Beschreibung())))
+                TDemoDatenbank::Fuelle();
         } else {
             // No database ini: the embedded demo installation.
             TQLNDatenbank::Oeffne(TDemoDatenbank::Konfiguration());

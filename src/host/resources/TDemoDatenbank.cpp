@@ -33,11 +33,17 @@ void Code(F& f, TDatenfeld_String& key, TDatenfeld_String& text, const QString& 
 }
 }  // namespace
 
-void Fuelle() {
+bool Leer() {
     Trechnerfile rechner;
     rechner.OpenNew(-1);
     rechner.ClearBuffer();
-    if (rechner.Get_first()) return;
+    return !rechner.Get_first();
+}
+
+void Fuelle() {
+    if (!Leer()) return;
+    Trechnerfile rechner;
+    rechner.OpenNew(-1);
 
     QLNBuchung buchung(1, QStringLiteral("TDemoDatenbank.Fuelle"));
 
@@ -160,6 +166,7 @@ void Fuelle() {
         aa.VkPreis.SetWert(19.95 + zufall.bounded(200) * 5.0);
         aa.Write(wrdonInsert);
     }
+    FuelleParameter();
     buchung.Ende(QStringLiteral("TDemoDatenbank.Fuelle"));
 }
 

@@ -9,6 +9,10 @@ namespace TDemoDatenbank {
 // Creates the demo data in the open database (in one posting). Does nothing
 // when the database holds computers already.
 void Fuelle();
+// Program parameters of the demo computers and their installed program versions (inside Fuelle's posting).
+void FuelleParameter();
+// True when the open database holds no computers (a new installation).
+bool Leer();
 // With no database ini: opens the demo database, creating it on first use.
 TZEV_DB_Config Konfiguration();
 }  // namespace TDemoDatenbank
