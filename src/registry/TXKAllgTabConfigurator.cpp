@@ -34,14 +34,20 @@ bool TXKAllgTabConfigurator::Auswaehlen(QString& wert) {
     return true;
 }
 
-int TXKAllgTabConfigurator::AddStringField(const QString& name, const QString& caption, bool visible, bool wertevorrat,
-                                           bool changeHandler, bool picker, int minLaenge, int maxLaenge,
-                                           const QString& text1, const QString& erlaubt, TEditCharCase charCase) {
+TXKFeld& TXKAllgTabConfigurator::NeuesFeld(const QString& name, const QString& caption, TXKFeldArt art, bool visible) {
     TXKFeld f;
     f.Name = name;
     f.Caption = caption;
-    f.Art = TXKFeldArt::String;
+    f.Art = art;
     f.Visible = visible;
+    FFelder.append(f);
+    return FFelder.last();
+}
+
+int TXKAllgTabConfigurator::AddStringField(const QString& name, const QString& caption, bool visible, bool wertevorrat,
+                                           bool changeHandler, bool picker, int minLaenge, int maxLaenge,
+                                           const QString& text1, const QString& erlaubt, TEditCharCase charCase) {
+    TXKFeld& f = NeuesFeld(name, caption, TXKFeldArt::String, visible);
     f.Wertevorrat = wertevorrat;
     f.ChangeHandler = changeHandler;
     f.Picker = picker;
@@ -50,69 +56,40 @@ int TXKAllgTabConfigurator::AddStringField(const QString& name, const QString& c
     f.Text1 = text1;
     f.Erlaubt = erlaubt;
     f.CharCase = charCase;
-    FFelder.append(f);
     return FFelder.size() - 1;
 }
 
 int TXKAllgTabConfigurator::AddIntegerField(const QString& name, const QString& caption, bool visible, bool wertevorrat,
                                             int minimum, int maximum) {
-    TXKFeld f;
-    f.Name = name;
-    f.Caption = caption;
-    f.Art = TXKFeldArt::Integer;
-    f.Visible = visible;
+    TXKFeld& f = NeuesFeld(name, caption, TXKFeldArt::Integer, visible);
     f.Wertevorrat = wertevorrat;
     f.Minimum = minimum;
     f.Maximum = maximum;
     f.MaxLaenge = 11;
-    FFelder.append(f);
     return FFelder.size() - 1;
 }
 
 int TXKAllgTabConfigurator::AddFloatField(const QString& name, const QString& caption, bool visible, int vorkomma,
                                           int nachkomma) {
-    TXKFeld f;
-    f.Name = name;
-    f.Caption = caption;
-    f.Art = TXKFeldArt::Float;
-    f.Visible = visible;
+    TXKFeld& f = NeuesFeld(name, caption, TXKFeldArt::Float, visible);
     f.Vorkomma = vorkomma;
     f.Nachkomma = nachkomma;
     f.MaxLaenge = vorkomma + nachkomma + 2;
-    FFelder.append(f);
     return FFelder.size() - 1;
 }
 
 int TXKAllgTabConfigurator::AddDateField(const QString& name, const QString& caption, bool visible) {
-    TXKFeld f;
-    f.Name = name;
-    f.Caption = caption;
-    f.Art = TXKFeldArt::Date;
-    f.Visible = visible;
-    f.MaxLaenge = 10;
-    FFelder.append(f);
+    NeuesFeld(name, caption, TXKFeldArt::Date, visible).MaxLaenge = 10;
     return FFelder.size() - 1;
 }
 
 int TXKAllgTabConfigurator::AddBooleanField(const QString& name, const QString& caption, bool visible) {
-    TXKFeld f;
-    f.Name = name;
-    f.Caption = caption;
-    f.Art = TXKFeldArt::Boolean;
-    f.Visible = visible;
-    f.MaxLaenge = 1;
-    FFelder.append(f);
+    NeuesFeld(name, caption, TXKFeldArt::Boolean, visible).MaxLaenge = 1;
     return FFelder.size() - 1;
 }
 
 int TXKAllgTabConfigurator::AddListboxField(const QString& name, const QString& caption, bool visible, bool picker) {
-    TXKFeld f;
-    f.Name = name;
-    f.Caption = caption;
-    f.Art = TXKFeldArt::Listbox;
-    f.Visible = visible;
-    f.Picker = picker;
-    FFelder.append(f);
+    NeuesFeld(name, caption, TXKFeldArt::Listbox, visible).Picker = picker;
     return FFelder.size() - 1;
 }
 

@@ -96,6 +96,7 @@ protected:
     TXKEFModes FAllowedModes;
 
 private:
+    TXKFeld& NeuesFeld(const QString& name, const QString& caption, TXKFeldArt art, bool visible);
     QList<TXKFeld> FFelder;
     TQLNForm* FAktivesFenster = nullptr;
 };

@@ -3,6 +3,9 @@
 // work guard on closing, ShowModal through the modal-runner seam, the caption
 // suffix with the company group, and the form's progress indicator.
 
+#include "host/TQLNInfo.h"
+#include "host/TQLNProgramm.h"
+
 #include <QColor>
 #include <QDialog>
 #include <QPointer>
@@ -40,6 +43,19 @@ public:
 
     // Host colours by type; 121 is the background of odd rows in lists.
     static QColor GetQLNColor(int typ);
+
+    // Runs a user action under the window's work guard and reports a failure
+    // under the context text; when the guard refuses, nothing happens.
+    template <class F>
+    void Aktion(const QString& kontext, F&& f, int modus = 5) {
+        const TQLNWorkGuard guard(this, kontext, modus);
+        if (!guard) return;
+        try {
+            f();
+        } catch (const std::exception& e) {
+            TQLNInfo::RegisterException(kontext, e, true);
+        }
+    }
 
     // Seam: runs a modal window and returns its result.
     using ModalRunner = std::function<int(TQLNForm&)>;

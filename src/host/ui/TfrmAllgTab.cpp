@@ -229,49 +229,35 @@ void TfrmAllgTab::Einzel(TXKEFMode modus, const QStringList& line) {
 
 void TfrmAllgTab::Neu() {
     if (!Erlaubt(xkefNew) || FAuswahlModus) return;
-    const TQLNWorkGuard guard(this, QStringLiteral("TfrmAllgTab.Neu"), 5);
-    if (!guard) return;
-    try {
+    Aktion(QStringLiteral("TfrmAllgTab.Neu"), [this] {
         QStringList line;
         FDef.FillNewLine(line);
         Einzel(xkefNew, line);
-    } catch (const std::exception& e) {
-        TQLNInfo::RegisterException(QStringLiteral("TfrmAllgTab.Neu"), e, true);
-    }
+    });
 }
 
 void TfrmAllgTab::Aendern() {
     if (!Erlaubt(xkefEdit) || FAuswahlModus) return;
-    const TQLNWorkGuard guard(this, QStringLiteral("TfrmAllgTab.Aendern"), 5);
-    if (!guard) return;
-    try {
+    Aktion(QStringLiteral("TfrmAllgTab.Aendern"), [this] {
         const QStringList line = AktuelleZeile();
         if (!line.isEmpty()) Einzel(xkefEdit, line);
-    } catch (const std::exception& e) {
-        TQLNInfo::RegisterException(QStringLiteral("TfrmAllgTab.Aendern"), e, true);
-    }
+    });
 }
 
 void TfrmAllgTab::Ansehen() {
     if (!Erlaubt(xkefView)) return;
-    const TQLNWorkGuard guard(this, QStringLiteral("TfrmAllgTab.Ansehen"), 5);
-    if (!guard) return;
-    try {
+    Aktion(QStringLiteral("TfrmAllgTab.Ansehen"), [this] {
         const QStringList line = AktuelleZeile();
         if (line.isEmpty()) return;
         TfrmAllgTabEinzel dlg(FDef, xkefView, line, this);
         dlg.ShowModal();
         FDef.OnFeldEnabled = nullptr;
-    } catch (const std::exception& e) {
-        TQLNInfo::RegisterException(QStringLiteral("TfrmAllgTab.Ansehen"), e, true);
-    }
+    });
 }
 
 void TfrmAllgTab::Loeschen() {
     if (!Erlaubt(xkefDelete) || FAuswahlModus) return;
-    const TQLNWorkGuard guard(this, QStringLiteral("TfrmAllgTab.Loeschen"), 5);
-    if (!guard) return;
-    try {
+    Aktion(QStringLiteral("TfrmAllgTab.Loeschen"), [this] {
         const QStringList line = AktuelleZeile();
         if (line.isEmpty()) return;
         QString bezeichnung;
@@ -283,16 +269,12 @@ void TfrmAllgTab::Loeschen() {
             return;
         // On delete the line stands in both lists: several members read it from the new one.
         if (TAllgTabProtokoll::Ausfuehren(FDef, wrdonDelete, line, line)) Lade();
-    } catch (const std::exception& e) {
-        TQLNInfo::RegisterException(QStringLiteral("TfrmAllgTab.Loeschen"), e, true);
-    }
+    });
 }
 
 void TfrmAllgTab::Drucken() {
     if (!Erlaubt(xkefPrint)) return;
-    const TQLNWorkGuard guard(this, QStringLiteral("TfrmAllgTab.Drucken"), 5);
-    if (!guard) return;
-    try {
+    Aktion(QStringLiteral("TfrmAllgTab.Drucken"), [this] {
         QPrinter printer(QPrinter::HighResolution);
         QPrintDialog dlg(&printer, this);
         dlg.setWindowTitle(QStringLiteral("%1 drucken").arg(FDef.FormCaptionUebersicht()));
@@ -314,9 +296,7 @@ void TfrmAllgTab::Drucken() {
         QTextDocument doc;
         doc.setHtml(html);
         doc.print(&printer);
-    } catch (const std::exception& e) {
-        TQLNInfo::RegisterException(QStringLiteral("TfrmAllgTab.Drucken"), e, true);
-    }
+    });
 }
 
 void TfrmAllgTab::Uebernehmen() {
