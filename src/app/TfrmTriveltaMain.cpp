@@ -193,15 +193,11 @@ void TfrmTriveltaMain::TextSearch(const QString& startText) {
 }
 
 void TfrmTriveltaMain::edtSucheChange() {
-    const TQLNWorkGuard guard(this, QStringLiteral("TfrmTriveltaMain.edtSucheChange"), 5);
-    if (!guard) return;
-    Geschuetzt("TfrmTriveltaMain.edtSucheChange", [this] { TextSearch(edtSuche->text()); });
+    Aktion(QStringLiteral("TfrmTriveltaMain.edtSucheChange"), [this] { TextSearch(edtSuche->text()); });
 }
 
 void TfrmTriveltaMain::btnSucheClick() {
-    const TQLNWorkGuard guard(this, QStringLiteral("TfrmTriveltaMain.btnSucheClick"), 5);
-    if (!guard) return;
-    Geschuetzt("TfrmTriveltaMain.btnSucheClick", [this] { TextSearch(edtSuche->text()); });
+    Aktion(QStringLiteral("TfrmTriveltaMain.btnSucheClick"), [this] { TextSearch(edtSuche->text()); });
 }
 
 bool TfrmTriveltaMain::ZeichenTaste(QKeyEvent* e) {
@@ -211,8 +207,7 @@ bool TfrmTriveltaMain::ZeichenTaste(QKeyEvent* e) {
     const char16_t c = t[0].unicode();
     const bool ok = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
     if (!ok) return false;
-    const TQLNWorkGuard guard(this, QStringLiteral("TfrmTriveltaMain.FormKeyPress"), 5);
-    if (guard) Geschuetzt("TfrmTriveltaMain.FormKeyPress", [&] { TextSearch(t); });
+    Aktion(QStringLiteral("TfrmTriveltaMain.FormKeyPress"), [&] { TextSearch(t); });
     return true;  // consumed, also when the guard refused
 }
 
@@ -232,18 +227,13 @@ void TfrmTriveltaMain::showEvent(QShowEvent* e) {
 }
 
 void TfrmTriveltaMain::StarteZeile(TVRRow* row, const QString& kontext) {
-    const TQLNWorkGuard guard(this, kontext, 5);
-    if (!guard) return;
-    try {
+    Aktion(kontext, [&] {
         if (!row) return;
         const QString id = row->Text(CSpalteKurzname).trimmed();
         if (id.isEmpty()) return;
         const int i = FXKConfListe.GetConfiguratorIndexByName(id);
-        if (i < 0) return;
-        XKConfiguratorStart(i);
-    } catch (const std::exception& e) {
-        TQLNInfo::RegisterException(kontext, e, true);
-    }
+        if (i >= 0) XKConfiguratorStart(i);
+    });
 }
 
 void TfrmTriveltaMain::btnAendernClick() {
