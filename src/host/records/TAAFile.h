@@ -1,6 +1,6 @@
 #pragma once
 // The article master: each article references colour, material, up to three
-// variants and a VAT rate by their codes.
+// variants, a VAT rate and a brand by their codes.
 
 #include "TZEV_DBFile.h"
 
@@ -17,6 +17,7 @@ public:
           Variante3(AddString(QStringLiteral("VARIANTE3"), 5)),
           MwSt(AddString(QStringLiteral("MWST"), 8)),
           VkPreis(AddFloat(QStringLiteral("VKPREIS"))),
+          Marke(AddString(QStringLiteral("MARKE"), 10)),
           IndexPrimaer(AddIndex(QStringLiteral("primaer"), {&ArtNr})) {}
     TDatenfeld_String& ArtNr;
     TDatenfeld_String& Bezeichnung;
@@ -27,5 +28,6 @@ public:
     TDatenfeld_String& Variante3;
     TDatenfeld_String& MwSt;  // short designation of the VAT rate
     TDatenfeld_Float& VkPreis;
+    TDatenfeld_String& Marke;  // brand code (Tmarkfile)
     int IndexPrimaer;
 };

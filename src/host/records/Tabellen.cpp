@@ -1,12 +1,30 @@
 #include "Tabellen.h"
 
 #include "TAAFile.h"
+#include "TAAGGFile.h"
+#include "TABilFile.h"
 #include "TKONZFile.h"
+#include "Tabkzfile.h"
+#include "Tagrufile.h"
 #include "Tfarbfile.h"
+#include "Tgcplfile.h"
+#include "Tggtyfile.h"
 #include "Tgmerfile.h"
+#include "Thgfile.h"
+#include "Tinetfile.h"
+#include "Tlstvfile.h"
 #include "Tmandfile.h"
+#include "Tmarkfile.h"
+#include "Tnkfile.h"
+#include "Trabfile.h"
 #include "Trechnerfile.h"
+#include "Trmlfile.h"
+#include "TStfile.h"
+#include "Tsbfile.h"
+#include "Tvkzfile.h"
 #include "Tvrfile.h"
+#include "Tvtypfile.h"
+#include "Twgnfile.h"
 
 namespace {
 template <class... T>
@@ -19,6 +37,8 @@ namespace Tabellen {
 QList<TTabellenDeklaration> Deklarationen() {
     // One entry per table class; a new table class is added here.
     return Von<Tfarbfile, Tmatfile, Tvrfile, Tbvrfile, Tgmerfile, TAAFile, Trechnerfile, Tmandfile, Tfilfile,
-               TKONZFile>();
+               TKONZFile, Tnkfile, Tgcplfile, Tvkzfile, Tdikzfile, Trmlfile, Tlstvfile, Thgfile, Twgnfile, Tsbfile,
+               TStfile, Trabfile, Trabafile, Trablfile, Trabgfile, Tabkzfile, Tvtypfile, Tvprofile, Tggtyfile, TAAGGFile,
+               TABilFile, Tagrufile, Tinetfile, Tmarkfile>();
 }
 }  // namespace Tabellen
