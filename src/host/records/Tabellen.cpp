@@ -16,11 +16,13 @@
 #include "Tmandfile.h"
 #include "Tmarkfile.h"
 #include "Tnkfile.h"
+#include "Tparmfile.h"
 #include "Trabfile.h"
 #include "Trechnerfile.h"
 #include "Trmlfile.h"
 #include "TStfile.h"
 #include "Tsbfile.h"
+#include "Tupdvfile.h"
 #include "Tvkzfile.h"
 #include "Tvrfile.h"
 #include "Tvtypfile.h"
@@ -39,6 +41,7 @@ QList<TTabellenDeklaration> Deklarationen() {
     return Von<Tfarbfile, Tmatfile, Tvrfile, Tbvrfile, Tgmerfile, TAAFile, Trechnerfile, Tmandfile, Tfilfile,
                TKONZFile, Tnkfile, Tgcplfile, Tvkzfile, Tdikzfile, Trmlfile, Tlstvfile, Thgfile, Twgnfile, Tsbfile,
                TStfile, Trabfile, Trabafile, Trablfile, Trabgfile, Tabkzfile, Tvtypfile, Tvprofile, Tggtyfile, TAAGGFile,
-               TABilFile, Tagrufile, Tinetfile, Tmarkfile>();
+               TABilFile, Tagrufile, Tinetfile, Tmarkfile>() +
+           Von<Tparmfile, Tupdvfile>();
 }
 }  // namespace Tabellen
