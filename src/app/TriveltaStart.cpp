@@ -1,5 +1,6 @@
 #include "TriveltaStart.h"
 
+#include "TXKConfListe.h"
 #include "TXKDatenbankConfigConfigurator.h"
 #include "TXKKommandozeile.h"
 #include "TZEV_HiddenMainForm_Trivelta.h"
@@ -9,6 +10,7 @@
 #include "host/TQLNProgramm.h"
 #include "host/db/TQLNDatenbank.h"
 #include "host/resources/TDemoDatenbank.h"
+#include "params/TXKParmConfigurator.h"
 #include "tables/TXKFarbConfigurator.h"
 
 #include <QApplication>
@@ -17,6 +19,9 @@ void InitialisiereUnits() {
     // Unit order: the catalogue's registration order.
     InitUnit_XKFarb();
     InitUnit_XKDatenbankConfig();
+    // The parameter catalogue's unit comes last: its entries follow every static one.
+    InitUnit_XKParm();
+    TXKConfListe::SetParmConfiguratorClass(&XKClass<TXKParmConfigurator>());
 }
 
 void OeffneProduktdatenbank() {
