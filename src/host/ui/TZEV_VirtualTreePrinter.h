@@ -1,23 +1,23 @@
 #pragma once
 // The host's tree printer: prints the visible columns and rows of a tree grid
 // as a table with a title, optional parameter lines, the column headers on
-// every page and "Seite n von m" below. Long texts wrap inside their column;
-// child rows are indented under their parent.
+// every page and "Seite n von m" below. Long texts wrap inside their column,
+// which is never narrower than its longest word; child rows are indented.
 
 #include <QList>
 #include <QPair>
 #include <QString>
 #include <functional>
 
+class QFontMetricsF;
 class QPainter;
 class QPrinter;
 class QWidget;
 class TVTQLNVRList;
 
 // Print options (bits).
-constexpr int CVTPrintGitter = 1;        // lines between rows and columns
 constexpr int CVTPrintSeitenbreite = 2;  // columns spread over the width of the page
-constexpr int CVTPrintQuerformat = 4;    // landscape, unless the user chooses otherwise
+constexpr int CVTPrintQuerformat = 4;    // landscape (also chosen when the columns need it); the user may change it
 
 class TZEV_VirtualTreePrinter {
 public:
@@ -48,10 +48,19 @@ private:
         QStringList Texte;
         int Tiefe;
     };
-    QList<Spalte> Spalten(double seitenBreite) const;
+    QList<Spalte> Spalten() const;  // the visible columns with their screen widths
+    // Final widths: at least the minimum, at most the natural width where the page allows.
+    void Verteile(QList<Spalte>& spalten, const QList<double>& minimum, const QList<double>& natuerlich,
+                  double seitenBreite) const;
     QList<Zeile> Zeilen() const;
+    // Per column the width of its longest word and of its longest text, in the metrics' units.
+    void Breiten(const QList<Spalte>& spalten, const QList<Zeile>& zeilen, const QFontMetricsF& text,
+                 const QFontMetricsF& kopf, double einzug, double rand, QList<double>& minimum,
+                 QList<double>& natuerlich) const;
+    // Whether the longest words of the columns are too wide for a portrait page.
+    bool BrauchtQuerformat(const QPrinter& printer) const;
     TVTQLNVRList& FGrid;
     QString FTitel;
-    int FOptionen = CVTPrintGitter;
+    int FOptionen = 0;
     QList<QPair<QString, QString>> FParameter;
 };
