@@ -84,6 +84,8 @@ TfrmXKParmEdt::TfrmXKParmEdt(TXKParmConfigurator* conf, const QString& parmKennu
     auto* aktLay = new QVBoxLayout(tsAktuellerRechner);
     lblAktuellerRechner = Wert(tsAktuellerRechner, "lblAktuellerRechner");
     aktLay->addWidget(lblAktuellerRechner);
+    lblHerkunft = Wert(tsAktuellerRechner, "lblHerkunft");
+    aktLay->addWidget(lblHerkunft);
     aktLay->addStretch();
     tsAlleRechner = new QWidget(pgcRechner);
     tsAlleRechner->setObjectName(QStringLiteral("tsAlleRechner"));
@@ -176,6 +178,7 @@ void TfrmXKParmEdt::Vorbereiten() {
             FSeite = CSeiteAktuell;
         }
         ShowValue();
+        ZeigeHerkunft();
         if (!FDaten.IstSystemweit()) ShowRechList();
         btnBuchen->setEnabled(FDaten.FParmChangeable);
         FVorbereitet = true;
@@ -214,6 +217,20 @@ void TfrmXKParmEdt::BuildEdit() {
     }
     FEditor->setObjectName(QStringLiteral("FEditor"));
     FEditorLayout->addWidget(FEditor);
+}
+
+void TfrmXKParmEdt::ZeigeHerkunft() {
+    const QString& k = FDaten.FParmKennung;
+    const int rid = TQLNProgramm::GetRId();
+    QString text;
+    if (TParameter::HatEigenenWert(k, rid))
+        text = FDaten.IstSystemweit() ? QStringLiteral("Der Wert gilt für die ganze Installation.")
+                                      : QStringLiteral("Dieser Rechner hat einen eigenen Wert.");
+    else if (!FDaten.IstSystemweit() && rid != 1 && TParameter::HatEigenenWert(k, 1))
+        text = QStringLiteral("Dieser Rechner hat keinen eigenen Wert und übernimmt den Wert von Rechner 1.");
+    else
+        text = QStringLiteral("Es ist noch kein Wert gespeichert; es gilt der Vorgabewert.");
+    lblHerkunft->setText(text);
 }
 
 bool TfrmXKParmEdt::AufAlleRechner() const { return pgcRechner->currentIndex() == CSeiteAlle; }
@@ -356,9 +373,10 @@ void TfrmXKParmEdt::btnBuchenClick() {
         try {
             if (!FVorbereitet || !BuchenTesten()) return;
             Buchen();
-            if (AufAlleRechner())
+            if (AufAlleRechner()) {
                 ShowRechList();
-            else
+                ZeigeHerkunft();
+            } else
                 schliessen = true;
         } catch (const std::exception& e) {
             TQLNInfo::RegisterException(QStringLiteral("TfrmXKParmEdt.btnBuchenClick"), e, true);

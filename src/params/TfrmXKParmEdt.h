@@ -64,6 +64,7 @@ public:
     QWidget* tsAktuellerRechner;
     QWidget* tsAlleRechner;
     QLabel* lblAktuellerRechner;
+    QLabel* lblHerkunft;  // where this computer's value comes from
     TVTQLNVRList* vriRechner;
     QPushButton* btnAlle;
     QPushButton* btnAlleUmkehren;
@@ -76,6 +77,7 @@ protected:
 
 private:
     void SeiteGewechselt(int index);
+    void ZeigeHerkunft();
     TXKParmConfigurator* FConf;
     TXKParmEdtDaten FDaten;
     QVBoxLayout* FEditorLayout;

@@ -86,13 +86,15 @@ TEST_F(ParmEdt, ChangeableOnlyWhereTheComputerTypeAllows) {
     EXPECT_FALSE(nur->btnBuchen->isEnabled());
     TestMeldungen::Erwarte("darf auf diesem Rechner nicht geändert werden");
     EXPECT_FALSE(nur->BuchenTesten());
+    TParameter::StringParamWrite("MITKASSE", "X", 1);
     auto mit = Dialog("MITKASSE", "KASSE");
     EXPECT_EQ(mit->lblHinweis->text(), "Parameter ist auf diesem Rechner änderbar");
+    EXPECT_EQ(mit->lblHerkunft->text(), "Dieser Rechner hat keinen eigenen Wert und übernimmt den Wert von Rechner 1.");
     TestMeldungen::Erwarte("existiert auf dem akt. Rechner nicht.\nVerwenden Sie ggf. den Reiter Alle Rechner");
     QTest::keyClick(mit.get(), Qt::Key_F5);
     EXPECT_TRUE(mit->isVisible());
     // The list offers the computers of its types only: head office, till, service computer.
-    EXPECT_EQ(Rechnerliste(*mit), QStringList({"1 Zentrale A", "11 Kasse A", "99 Service-Rechner A"}));
+    EXPECT_EQ(Rechnerliste(*mit), QStringList({"1 Zentrale X", "11 Kasse X", "99 Service-Rechner X"}));
 }
 
 TEST_F(ParmEdt, IntegerEditorCoversTheRangeButTheCheckKeepsIt) {
@@ -239,6 +241,7 @@ TEST_F(ParmEdt, SystemWideParameterHasNoAllComputersPage) {
     EXPECT_TRUE(dlg->pgcRechner->isTabVisible(0));
     EXPECT_EQ(dlg->lblGueltigkeit->text(), "Einstellung gilt systemweit");
     EXPECT_EQ(dlg->lblVerfuegbar->text(), "allen Rechnertypen");
+    EXPECT_EQ(dlg->lblHerkunft->text(), "Es ist noch kein Wert gespeichert; es gilt der Vorgabewert.");
     QTest::keyClick(dlg.get(), Qt::Key_F4);
     EXPECT_EQ(dlg->pgcRechner->currentIndex(), 0);
     EXPECT_EQ(dlg->vriRechner->Rows().Count(), 0);
