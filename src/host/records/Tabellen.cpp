@@ -21,6 +21,7 @@
 #include "Trechnerfile.h"
 #include "Trmlfile.h"
 #include "TStfile.h"
+#include "Tacfgfile.h"
 #include "Tsbfile.h"
 #include "Tupdvfile.h"
 #include "Tvkzfile.h"
@@ -42,6 +43,6 @@ QList<TTabellenDeklaration> Deklarationen() {
                TKONZFile, Tnkfile, Tgcplfile, Tvkzfile, Tdikzfile, Trmlfile, Tlstvfile, Thgfile, Twgnfile, Tsbfile,
                TStfile, Trabfile, Trabafile, Trablfile, Trabgfile, Tabkzfile, Tvtypfile, Tvprofile, Tggtyfile, TAAGGFile,
                TABilFile, Tagrufile, Tinetfile, Tmarkfile>() +
-           Von<Tparmfile, Tupdvfile>();
+           Von<Tparmfile, Tupdvfile>() + Von<Tacfgfile>();
 }
 }  // namespace Tabellen
