@@ -11,11 +11,13 @@
 #include "host/db/TQLNDatenbank.h"
 #include "host/resources/TDemoDatenbank.h"
 #include "params/TXKParmConfigurator.h"
+#include "registry/TXKACfgDienst.h"
 #include "tables/TXKFarbConfigurator.h"
 
 #include <QApplication>
 
 void InitialisiereUnits() {
+    InitUnit_XKACfgDienst();  // ACfg types bound to configurators start them through it
     // Unit order: the catalogue's registration order.
     InitUnit_XKFarb();
     InitUnit_XKDatenbankConfig();
