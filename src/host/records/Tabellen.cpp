@@ -29,6 +29,21 @@
 #include "Tvtypfile.h"
 #include "Twgnfile.h"
 
+// goods-group systems, price reductions, seasons, group formation, reasons
+#include "TGepzFile.h"
+#include "TGrndFile.h"
+#include "TZPFile.h"
+#include "Taufgfile.h"
+#include "Tawgsfile.h"
+#include "Tfbdefile.h"
+#include "Tgbfile.h"
+#include "Tguvfile.h"
+#include "Tlartfile.h"
+#include "Tmerfile.h"
+#include "Tnbafile.h"
+#include "Tskfile.h"
+#include "Twgsfile.h"
+
 namespace {
 template <class... T>
 QList<TTabellenDeklaration> Von() {
@@ -43,6 +58,8 @@ QList<TTabellenDeklaration> Deklarationen() {
                TKONZFile, Tnkfile, Tgcplfile, Tvkzfile, Tdikzfile, Trmlfile, Tlstvfile, Thgfile, Twgnfile, Tsbfile,
                TStfile, Trabfile, Trabafile, Trablfile, Trabgfile, Tabkzfile, Tvtypfile, Tvprofile, Tggtyfile, TAAGGFile,
                TABilFile, Tagrufile, Tinetfile, Tmarkfile>() +
-           Von<Tparmfile, Tupdvfile>() + Von<Tacfgfile>();
+           Von<Tparmfile, Tupdvfile>() +
+           Von<Twgsfile, Tawgsfile, Tgbfile, Tmerfile, TZPFile, Tfbdefile, Tguvfile, TGepzFile, Tlartfile, Tnbafile,
+               TGrndFile, Tskfile, Taufgfile>() + Von<Tacfgfile>();
 }
 }  // namespace Tabellen
