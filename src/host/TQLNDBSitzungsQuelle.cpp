@@ -31,6 +31,7 @@ TQLNSitzungsDaten TQLNDBSitzungsQuelle::Lade() {
         d.MandantName = mand.Name.GetWert();
         if (!mand.Land.GetWert().isEmpty()) d.Land = mand.Land.GetWert();
         if (!mand.Waehrung.GetWert().isEmpty()) d.Waehrung = mand.Waehrung.GetWert();
+        if (!mand.Waehrung2.GetWert().isEmpty()) d.Waehrung2 = mand.Waehrung2.GetWert();
     }
     mand.Close();
 

@@ -1,7 +1,7 @@
 #pragma once
 // The session from the product database: the program ini names the own
 // computer number; the computer register gives its name, type, branch and
-// client; the client register the client's name, country and currency; the
+// client; the client register the client's name, country and currencies; the
 // company-group table the installation's own group.
 
 #include "TQLNProgramm.h"

@@ -22,12 +22,24 @@
 #include "Trmlfile.h"
 #include "TStfile.h"
 #include "Tacfgfile.h"
+#include "Tatpafile.h"
+#include "Tgpfile.h"
+#include "TKOZZFile.h"
+#include "Tksfile.h"
+#include "Tlarfile.h"
+#include "TLdfile.h"
+#include "TLgfile.h"
+#include "Tmalzfile.h"
+#include "Tmwfile.h"
 #include "Tsbfile.h"
 #include "Tupdvfile.h"
 #include "Tvkzfile.h"
 #include "Tvrfile.h"
 #include "Tvtypfile.h"
+#include "Twefile.h"
+#include "Twegzfile.h"
 #include "Twgnfile.h"
+#include "Twhfile.h"
 
 // goods-group systems, price reductions, seasons, group formation, reasons
 #include "TGepzFile.h"
@@ -58,6 +70,8 @@ QList<TTabellenDeklaration> Deklarationen() {
                TKONZFile, Tnkfile, Tgcplfile, Tvkzfile, Tdikzfile, Trmlfile, Tlstvfile, Thgfile, Twgnfile, Tsbfile,
                TStfile, Trabfile, Trabafile, Trablfile, Trabgfile, Tabkzfile, Tvtypfile, Tvprofile, Tggtyfile, TAAGGFile,
                TABilFile, Tagrufile, Tinetfile, Tmarkfile>() +
+           Von<Twefile, Twegzfile, Tmwfile, TLgfile, TLdfile, Twhfile, Tmalzfile, Tksfile, TKOZZFile, Tgpfile, Tlarfile,
+               Tatpafile>() +
            Von<Tparmfile, Tupdvfile>() +
            Von<Twgsfile, Tawgsfile, Tgbfile, Tmerfile, TZPFile, Tfbdefile, Tguvfile, TGepzFile, Tlartfile, Tnbafile,
                TGrndFile, Tskfile, Taufgfile>() + Von<Tacfgfile>();

@@ -1,5 +1,7 @@
 #pragma once
-// Clients (legal entities of the company group) and their branches.
+// Clients (legal entities of the company group) and their branches. A client
+// is also a business partner (Tgpfile); GEPID is its id there, the number
+// pair by which other tables store the client.
 
 #include "TZEV_DBFile.h"
 
@@ -11,11 +13,15 @@ public:
           Name(AddString(QStringLiteral("NAME"), 40)),
           Land(AddString(QStringLiteral("LAND"), 3)),
           Waehrung(AddString(QStringLiteral("WAEHRUNG"), 3)),
+          Waehrung2(AddString(QStringLiteral("WAEHRUNG2"), 3)),
+          GepId(AddIntPair(QStringLiteral("GEPID"))),
           IndexPrimaer(AddIndex(QStringLiteral("primaer"), {&Mandant})) {}
     TDatenfeld_Integer& Mandant;
     TDatenfeld_String& Name;
     TDatenfeld_String& Land;
-    TDatenfeld_String& Waehrung;
+    TDatenfeld_String& Waehrung;   // first system currency
+    TDatenfeld_String& Waehrung2;  // second system currency, empty when none
+    TDatenfeld_IntPair& GepId;
     int IndexPrimaer;
 };
 
