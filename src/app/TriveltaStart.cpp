@@ -13,6 +13,14 @@
 #include "params/TXKParmConfigurator.h"
 #include "registry/TXKACfgDienst.h"
 #include "tables/TXKFarbConfigurator.h"
+#include "tables/TXKKonzernConfigurator.h"
+#include "tables/TXKKursConfigurator.h"
+#include "tables/TXKLandConfigurator.h"
+#include "tables/TXKMWSTConfigurator.h"
+#include "tables/TXKMandLaenderZusatzConfigurator.h"
+#include "tables/TXKSprachConfigurator.h"
+#include "tables/TXKWEConfigurator.h"
+#include "tables/TXKWaehrConfigurator.h"
 
 #include <QApplication>
 
@@ -20,6 +28,14 @@ void InitialisiereUnits() {
     InitUnit_XKACfgDienst();  // ACfg types bound to configurators start them through it
     // Unit order: the catalogue's registration order.
     InitUnit_XKFarb();
+    InitUnit_XKWE();
+    InitUnit_XKMWST();
+    InitUnit_XKSprach();
+    InitUnit_XKLand();
+    InitUnit_XKWaehr();
+    InitUnit_XKMandLaenderZusatz();
+    InitUnit_XKKurs();
+    InitUnit_XKKonzern();
     InitUnit_XKDatenbankConfig();
     // The parameter catalogue's unit comes last: its entries follow every static one.
     InitUnit_XKParm();
