@@ -11,6 +11,8 @@ namespace TDemoDatenbank {
 void Fuelle();
 // Program parameters of the demo computers and their installed program versions (inside Fuelle's posting).
 void FuelleParameter();
+// Countries, currencies, VAT, exchange rates, business partners and company groups (inside Fuelle's posting).
+void FuelleWaehrung();
 // True when the open database holds no computers (a new installation).
 bool Leer();
 // With no database ini: opens the demo database, creating it on first use.
