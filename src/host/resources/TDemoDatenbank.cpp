@@ -167,6 +167,7 @@ void Fuelle() {
         aa.Write(wrdonInsert);
     }
     FuelleParameter();
+    FuelleCodes();
     FuelleWaehrung();
     buchung.Ende(QStringLiteral("TDemoDatenbank.Fuelle"));
 }

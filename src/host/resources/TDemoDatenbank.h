@@ -11,6 +11,8 @@ namespace TDemoDatenbank {
 void Fuelle();
 // Program parameters of the demo computers and their installed program versions (inside Fuelle's posting).
 void FuelleParameter();
+// The code tables and the tables that reference their codes (inside Fuelle's posting).
+void FuelleCodes();
 // Countries, currencies, VAT, exchange rates, business partners and company groups (inside Fuelle's posting).
 void FuelleWaehrung();
 // True when the open database holds no computers (a new installation).
