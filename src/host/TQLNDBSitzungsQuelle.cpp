@@ -19,7 +19,9 @@ TQLNSitzungsDaten TQLNDBSitzungsQuelle::Lade() {
                                        "tragen Sie die eigene Rechnernummer (RNR) im Abschnitt SYSTEM der Programm-Ini ein.")
                             .arg(d.RId));
     d.RName = rechner.Name.GetWert();
-    d.RTyp = qBound(0, rechner.RTyp.GetWert(), 7);
+    // a type outside 0..7 is no known type: nothing is active for it
+    const int typ = rechner.RTyp.GetWert();
+    d.RTyp = typ >= 0 && typ <= 7 ? typ : 0;
     d.Mandant = rechner.Mandant.GetWert();
     rechner.Close();
 

@@ -12,7 +12,8 @@ void TRVRTab::Laden() {
     f.ClearBuffer();
     f.SetIndex(f.IndexPrimaer);
     for (bool ok = f.Get_first(); ok; ok = f.Get_next())
-        FUmfang.append({f.Rnr.GetWert(), qBound(0, f.RTyp.GetWert(), 7), f.Name.GetWert(), f.Filiale.GetWert(),
+        // A stored type outside 0..7 stays as it is: it is in no computer-type set.
+        FUmfang.append({f.Rnr.GetWert(), f.RTyp.GetWert(), f.Name.GetWert(), f.Filiale.GetWert(),
                         f.Mandant.GetWert()});
     f.Close();
 }
