@@ -12,13 +12,34 @@
 #include "host/resources/TDemoDatenbank.h"
 #include "params/TXKParmConfigurator.h"
 #include "registry/TXKACfgDienst.h"
+#include "tables/TXKABKZConfigurator.h"
+#include "tables/TXKArtGruConfigurator.h"
+#include "tables/TXKBVRConfigurator.h"
+#include "tables/TXKDIKZConfigurator.h"
+#include "tables/TXKDruckerTypenConfigurator.h"
+#include "tables/TXKFEConfigurator.h"
 #include "tables/TXKFarbConfigurator.h"
+#include "tables/TXKGCPLConfigurator.h"
+#include "tables/TXKGGTYConfigurator.h"
+#include "tables/TXKGPNumConfigurator.h"
+#include "tables/TXKGTINConfigurator.h"
+#include "tables/TXKHGConfigurator.h"
+#include "tables/TXKINETConfigurator.h"
 #include "tables/TXKKonzernConfigurator.h"
 #include "tables/TXKKursConfigurator.h"
 #include "tables/TXKLandConfigurator.h"
 #include "tables/TXKMWSTConfigurator.h"
 #include "tables/TXKMandLaenderZusatzConfigurator.h"
+#include "tables/TXKMarkenConfigurator.h"
+#include "tables/TXKMatConfigurator.h"
+#include "tables/TXKRMLConfigurator.h"
+#include "tables/TXKRabtypConfigurator.h"
+#include "tables/TXKSBConfigurator.h"
 #include "tables/TXKSprachConfigurator.h"
+#include "tables/TXKVERAGutsConfigurator.h"
+#include "tables/TXKVKKZConfigurator.h"
+#include "tables/TXKVRConfigurator.h"
+#include "tables/TXKVerwandtConfigurator.h"
 #include "tables/TXKWEConfigurator.h"
 #include "tables/TXKWaehrConfigurator.h"
 
@@ -27,7 +48,24 @@
 void InitialisiereUnits() {
     InitUnit_XKACfgDienst();  // ACfg types bound to configurators start them through it
     // Unit order: the catalogue's registration order.
+    InitUnit_XKVR();
+    InitUnit_XKFE();
+    InitUnit_XKArtGru();
+    InitUnit_XKINET();
+    InitUnit_XKGTIN();
+    InitUnit_XKVKKZ();
+    InitUnit_XKDIKZ();
+    InitUnit_XKGCPL();
+    InitUnit_XKRML();
+    InitUnit_XKGPNum();
+    InitUnit_XKHG();
+    InitUnit_XKSB();
+    InitUnit_XKRabtyp();
     InitUnit_XKFarb();
+    InitUnit_XKMat();
+    InitUnit_XKBVR();
+    InitUnit_XKABKZ();
+    InitUnit_XKMarken();
     InitUnit_XKWE();
     InitUnit_XKMWST();
     InitUnit_XKSprach();
@@ -36,6 +74,10 @@ void InitialisiereUnits() {
     InitUnit_XKMandLaenderZusatz();
     InitUnit_XKKurs();
     InitUnit_XKKonzern();
+    InitUnit_XKVERAGuts();
+    InitUnit_XKVerwandt();
+    InitUnit_XKGGTY();
+    InitUnit_XKDruckerTypen();
     InitUnit_XKDatenbankConfig();
     // The parameter catalogue's unit comes last: its entries follow every static one.
     InitUnit_XKParm();
