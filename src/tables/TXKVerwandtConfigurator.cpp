@@ -18,8 +18,12 @@ void TXKVerwandtConfigurator::DefineFields() {
     FFieldIndBez = AddStringField(QStringLiteral("BEZ"), QStringLiteral("Bezeichnung"), true, false, false, false, 1, 20,
                                   QString(), QString(), TEditCharCase::ecNormal);
     FFieldIndAender = AddBooleanField(QStringLiteral("AENDER"), QStringLiteral("Änderbar"), false);
-    FFieldIndGerichtet = AddBooleanField(QStringLiteral("GERICHTET"),
-                                         QStringLiteral("Ist die Beziehung gerichtet (z. B. Nachfolgeartikel)?"), true);
+    // the short caption heads the column; the form asks the question (EditLabels)
+    FFieldIndGerichtet = AddBooleanField(QStringLiteral("GERICHTET"), QStringLiteral("gerichtet"), true);
+}
+
+void TXKVerwandtConfigurator::EditLabels(int index, QString& caption) {
+    if (index == FFieldIndGerichtet) caption = QStringLiteral("Ist die Beziehung gerichtet (z. B. Nachfolgeartikel)?");
 }
 
 void TXKVerwandtConfigurator::FillFields(QStringList& line) {

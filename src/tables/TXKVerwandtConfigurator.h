@@ -19,6 +19,7 @@ public:
     QString FormCaptionUebersicht() override { return QStringLiteral("Verwandtschaftstypen"); }
     QString FormCaptionEinzelansicht() override { return QStringLiteral("Verwandtschaftstypen"); }
     int FormLabelWidth() override { return 300; }
+    void EditLabels(int index, QString& caption) override;
     void SetAllowedModes() override;
     bool SwitchControlEnabled_4_Mode_Edit(int index) override { return index == FFieldIndBez; }
     bool BuchenTesten(const QString& code, const QStringList& alt, const QStringList& neu) override;
