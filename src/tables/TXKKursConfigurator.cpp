@@ -4,7 +4,10 @@
 #include "host/QLNBuchung.h"
 #include "host/TQLNInfo.h"
 #include "host/managers/TSaisonListe.h"
+#include "host/TQLNProgramm.h"
 #include "host/records/Tksfile.h"
+#include "host/ui/TVTQLNVRList.h"
+#include "host/ui/TfrmAllgTab.h"
 #include "host/ui/TfrmSaiSel.h"
 #include "registry/Triveltaclass.h"
 
@@ -72,6 +75,39 @@ void TXKKursConfigurator::DefineFields() {
     FFieldIndAbDatum = AddDateField(QStringLiteral("ABDATUM"), QStringLiteral("Ab Datum"), true);
 }
 
+bool TXKKursConfigurator::Execute(const QString&) {
+    TfrmAllgTab frm(*this, false);
+    // A currency needs less room than its 30 characters: so rate and date fit beside the currencies.
+    TVTQLNVRList& liste = *frm.Liste();
+    const QList<int> breiten{175, 125, 40, 50, 70, 175, 55, 100, 90};
+    int summe = 0;
+    for (int i = 0; i < breiten.size() && i < liste.Columns().size(); ++i) {
+        liste.Columns()[i].Width = breiten[i];
+        liste.setColumnWidth(i, breiten[i]);
+        if (liste.Columns()[i].Visible) summe += breiten[i];
+    }
+    QWidget gespeichert;
+    if (!TQLNForm::LadeGeometrie(FormNameUebersicht(), gespeichert)) frm.resize(summe + 60, frm.height());
+    frm.ShowModal();
+    return true;
+}
+
+void TXKKursConfigurator::FillNewLine(QStringList& line) {
+    TXKAllgTabConfigurator::FillNewLine(line);
+    try {
+        TWaehrungsListe waehrungen;
+        waehrungen.Laden();
+        if (waehrungen.Suche(TQLNProgramm::GetWaehrung()))
+            line[FFieldIndWaehrung] = WaehrungsText(waehrungen.Suche(TQLNProgramm::GetWaehrung())->Kuerzel, waehrungen);
+    } catch (const std::exception& e) {
+        TQLNInfo::RegisterException(QStringLiteral("TXKKursConfigurator.FillNewLine"), e, true);
+    }
+    line[FFieldIndKursart] = Tksfile::KursartText(Tksfile::CAktuell);
+    line[FFieldIndLaufendeNummer] = QStringLiteral("0");
+    line[FFieldIndEinheit] = CEinheiten.first();
+    line[FFieldIndAbDatum] = TXKWertText::Datum(QLNDatum::Heute());
+}
+
 QString TXKKursConfigurator::WaehrungsText(const QString& kuerzel, const TWaehrungsListe& liste) {
     const QString text = kuerzel + CTrenner + liste.Name(kuerzel);
     return text.left(30);
@@ -112,7 +148,8 @@ bool TXKKursConfigurator::GetFirst(QStringList& line) {
         line.clear();
         FWaehrungen.Laden();
         FKsFile->ClearBuffer();
-        FKsFile->SetIndex(FKsFile->IndexPrimaer);
+        // by currency pair: a pair's current rate, its history and its other rates stand together
+        FKsFile->SetIndex(FKsFile->IndexPaar);
         if (!FKsFile->Get_first_extMode()) return false;
         FillFields(line);
         return true;

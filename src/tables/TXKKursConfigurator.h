@@ -15,6 +15,8 @@ public:
     static constexpr const char* KlassenName = "TXKKursConfigurator";
     static int ActiveOnTypes() { return 134; }
 
+    // The overview with the columns at widths at which a rate shows whole.
+    bool Execute(const QString& id) override;
     void DefineFields() override;
     QString FormNameUebersicht() override { return QStringLiteral("frmXKKursUebForm"); }
     QString FormNameEinzelansicht() override { return QStringLiteral("frmXKKursEdtForm"); }
@@ -23,6 +25,8 @@ public:
     int SetCount() override;
     bool GetFirst(QStringList& line) override;
     bool GetNext(QStringList& line) override;
+    // A current rate from the system currency, per unit 1, valid from today.
+    void FillNewLine(QStringList& line) override;
     bool SwitchControlEnabled_4_Mode_Edit(int index) override;
     bool BuchenTesten(const QString& code, const QStringList& alt, const QStringList& neu) override;
     void Buchen(const QString& code, const QStringList& alt, const QStringList& neu) override;

@@ -135,6 +135,8 @@ bool TXKMWSTConfigurator::GetNext(QStringList& line) {
 void TXKMWSTConfigurator::FillNewLine(QStringList& line) {
     TXKAllgTabConfigurator::FillNewLine(line);
     line[FFieldIndLand] = TQLNProgramm::GetLand();
+    // The date editor of the single form takes typing and its calendar only from a date on.
+    line[FFieldIndAbDatum] = TXKWertText::Datum(QLNDatum::Heute());
 }
 
 bool TXKMWSTConfigurator::SwitchControlEnabled_4_Mode_Edit(int index) { return index != FFieldIndLand; }

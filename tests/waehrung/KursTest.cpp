@@ -6,6 +6,7 @@
 #include "host/records/Tksfile.h"
 #include "host/ui/TAllgTabProtokoll.h"
 #include "host/ui/TVTQLNVRList.h"
+#include "host/ui/TfrmAllgTab.h"
 #include "host/ui/TfrmSaiSel.h"
 #include "tables/TXKKursConfigurator.h"
 #include "testkit/TestFenster.h"
@@ -274,6 +275,26 @@ TEST_F(Kurse, ListsOfferTheRateTypesUnitsAndNoEuroZoneCurrencyButTheEuroAsSource
     for (int i = 0; i < 9; ++i)
         EXPECT_EQ(k->SwitchControlEnabled_4_Mode_Edit(i),
                   i == k->FFieldIndEinheit || i == k->FFieldIndKurs || i == k->FFieldIndAbDatum);
+}
+
+TEST_F(Kurse, ANewLineIsACurrentRateFromTheSystemCurrencyAndTheOverviewShowsEveryColumn) {
+    QStringList neu;
+    k->FillNewLine(neu);
+    EXPECT_EQ(neu, (QStringList{"EUR - Euro", "Aktueller Kurs", "0", "", "", "", "1", "", Tag(0)}));
+    ASSERT_TRUE(Aktuell("CHF", "0,95", -30));
+    TestModal::Dann([](TQLNForm& f) {
+        auto& ueb = static_cast<TfrmAllgTab&>(f);
+        EXPECT_TRUE(TestFenster::Aktiviere(ueb));
+        TVTQLNVRList& l = *ueb.Liste();
+        int rechts = 0;
+        for (int c = 0; c < l.Columns().size(); ++c)
+            if (!l.isColumnHidden(c)) rechts = qMax(rechts, l.columnViewportPosition(c) + l.columnWidth(c));
+        EXPECT_LE(rechts, l.viewport()->width() + 100);  // the last column stretches to the rest
+        EXPECT_GE(l.columnViewportPosition(8), 0);
+        EXPECT_LT(l.columnViewportPosition(8), l.viewport()->width());  // the date is in view
+        return int(QDialog::Rejected);
+    }, "TfrmAllgTab");
+    EXPECT_TRUE(k->Execute("KURSE"));
 }
 
 TEST_F(Kurse, TheSeasonPickerHandsBackTheChosenSeason) {

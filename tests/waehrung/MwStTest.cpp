@@ -37,7 +37,7 @@ TEST_F(MwSt, AnEmptyPercentageIsWrittenAsZeroOnlyAfterYes) {
 TEST_F(MwSt, ChecksAndTheNewLineFollowTheSession) {
     QStringList neu;
     k->FillNewLine(neu);
-    EXPECT_EQ(neu, (QStringList{"D", "", "", "", ""}));
+    EXPECT_EQ(neu, (QStringList{"D", "", "", Tag(0), ""}));
     EXPECT_FALSE(k->SwitchControlEnabled_4_Mode_Edit(k->FFieldIndLand));
     EXPECT_TRUE(k->SwitchControlEnabled_4_Mode_Edit(k->FFieldIndProzent));
     TestMeldungen::Erwarte("Bitte geben Sie ein Land ein.");
