@@ -27,7 +27,7 @@ void TXKGCPLConfigurator::FillWertevorrat(int index, QStringList& liste) {
         for (int i = 0; i <= 13; ++i) liste << QString::number(i);
 }
 
-bool TXKGCPLConfigurator::BuchenTesten(const QString& code, const QStringList&, const QStringList& neu) {
+bool TXKGCPLConfigurator::BuchenTesten(const QString& code, const QStringList& alt, const QStringList& neu) {
     return Geschuetzt("BuchenTesten", false, [&] {
         if (code == wrdonDelete) return true;
         const QString nk = neu.value(FFieldIndGtinNk).trimmed();
@@ -35,7 +35,8 @@ bool TXKGCPLConfigurator::BuchenTesten(const QString& code, const QStringList&, 
         const int laenge = AlsZahl(neu.value(FFieldIndPrefLen), -1);
         if (laenge < 0 || laenge > 13)
             return Ablehnen(QStringLiteral("Bitte geben Sie eine Präfixlänge zwischen 0 und 13 ein."));
-        if (code == wrdonInsert) {
+        // a change to another range must not land on an existing one either
+        if (code == wrdonInsert || nk != alt.value(FFieldIndGtinNk).trimmed()) {
             FFile->ClearBuffer();
             FFile->SetIndex(FFile->IndexPrimaer);
             FFile->GtinNk.SetKeyWert(nk);

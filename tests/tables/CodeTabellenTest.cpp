@@ -110,6 +110,11 @@ TEST(PraefixLaengen, RangeRequiredLengthZeroToThirteenUnique) {
     EXPECT_FALSE(gc->BuchenTesten(wrdonInsert, {}, {"401", "14"}));
     ASSERT_TRUE(gc.Aendern({"400", "7"}, {"400", "9"}));
     EXPECT_EQ(gc.Zeilen(), (QList<QStringList>{{"400", "9"}}));
+    ASSERT_TRUE(gc.Neu({"440", "7"}));
+    TestMeldungen::Erwarte("Es existiert bereits ein DatensatzDas mit diesem Nummernkreis");
+    EXPECT_FALSE(gc.Aendern({"440", "7"}, {"400", "7"}));
+    ASSERT_TRUE(gc.Aendern({"440", "7"}, {"4401", "8"}));
+    EXPECT_EQ(gc.Zeilen(), (QList<QStringList>{{"400", "9"}, {"4401", "8"}}));
 }
 
 TEST(Kennzeichen, SalesMarksMarkedNotChangeableAreLocked) {
