@@ -25,6 +25,7 @@
 #include "tables/TXKGTINConfigurator.h"
 #include "tables/TXKHGConfigurator.h"
 #include "tables/TXKINETConfigurator.h"
+#include "tables/TXKKundMerConfigurator.h"
 #include "tables/TXKKonzernConfigurator.h"
 #include "tables/TXKKursConfigurator.h"
 #include "tables/TXKLandConfigurator.h"
@@ -32,14 +33,17 @@
 #include "tables/TXKMandLaenderZusatzConfigurator.h"
 #include "tables/TXKMarkenConfigurator.h"
 #include "tables/TXKMatConfigurator.h"
+#include "tables/TXKPMConfigurator.h"
 #include "tables/TXKRMLConfigurator.h"
 #include "tables/TXKRabtypConfigurator.h"
+#include "tables/TXKSaisConfigurator.h"
 #include "tables/TXKSBConfigurator.h"
 #include "tables/TXKSprachConfigurator.h"
 #include "tables/TXKVERAGutsConfigurator.h"
 #include "tables/TXKVKKZConfigurator.h"
 #include "tables/TXKVRConfigurator.h"
 #include "tables/TXKVerwandtConfigurator.h"
+#include "tables/TXKWGSConfigurator.h"
 #include "tables/TXKWEConfigurator.h"
 #include "tables/TXKWaehrConfigurator.h"
 
@@ -64,7 +68,11 @@ void InitialisiereUnits() {
     InitUnit_XKFarb();
     InitUnit_XKMat();
     InitUnit_XKBVR();
+    InitUnit_XKKundMer();  // configuration type 160; "KUNDMER" comes with the configuration window
+    InitUnit_XKWGS();
     InitUnit_XKABKZ();
+    InitUnit_XKPM();
+    InitUnit_XKSais();
     InitUnit_XKMarken();
     InitUnit_XKWE();
     InitUnit_XKMWST();
