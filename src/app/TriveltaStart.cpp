@@ -23,6 +23,7 @@
 #include "tables/TXKGGTYConfigurator.h"
 #include "tables/TXKGPNumConfigurator.h"
 #include "tables/TXKGTINConfigurator.h"
+#include "tables/TXKGrupBildConfigurator.h"
 #include "tables/TXKHGConfigurator.h"
 #include "tables/TXKINETConfigurator.h"
 #include "tables/TXKKundMerConfigurator.h"
@@ -46,6 +47,7 @@
 #include "tables/TXKWGSConfigurator.h"
 #include "tables/TXKWEConfigurator.h"
 #include "tables/TXKWaehrConfigurator.h"
+#include "tables/TZEV_XKGrnd_Configurator.h"
 
 #include <QApplication>
 
@@ -79,9 +81,11 @@ void InitialisiereUnits() {
     InitUnit_XKSprach();
     InitUnit_XKLand();
     InitUnit_XKWaehr();
+    InitUnit_XKGrupBild();
     InitUnit_XKMandLaenderZusatz();
     InitUnit_XKKurs();
     InitUnit_XKKonzern();
+    InitUnit_XKGrnd();
     InitUnit_XKVERAGuts();
     InitUnit_XKVerwandt();
     InitUnit_XKGGTY();
