@@ -169,6 +169,7 @@ void Fuelle() {
     FuelleParameter();
     FuelleCodes();
     FuelleWaehrung();
+    FuelleGruppen();
     buchung.Ende(QStringLiteral("TDemoDatenbank.Fuelle"));
 }
 

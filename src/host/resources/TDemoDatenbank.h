@@ -15,6 +15,9 @@ void FuelleParameter();
 void FuelleCodes();
 // Countries, currencies, VAT, exchange rates, business partners and company groups (inside Fuelle's posting).
 void FuelleWaehrung();
+// Goods-group systems, price-reduction reasons and their accounts, seasons without year and
+// article prices, group formation with the payroll records, reasons and tasks (inside Fuelle's posting).
+void FuelleGruppen();
 // True when the open database holds no computers (a new installation).
 bool Leer();
 // With no database ini: opens the demo database, creating it on first use.
