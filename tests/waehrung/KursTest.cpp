@@ -244,6 +244,30 @@ TEST_F(Kurse, AHistoryRecordIsChangedOrDeletedByItsNumberAfterAQuestion) {
     EXPECT_EQ(Saetze().size(), 5);
 }
 
+TEST_F(Kurse, AChangedHistoryRecordKeepsItsNumberAndLeavesTheCurrentRatesAlone) {
+    ASSERT_TRUE(Aktuell("CHF", "0,95", -30));
+    ASSERT_TRUE(Aktuell("CHF", "0,94", -20));
+    QStringList alt;
+    for (const QStringList& z : Zeilen())
+        if (z[0].startsWith("EUR") && z[1] == "Historie") alt = z;
+    QStringList neu = alt;
+    neu[k->FFieldIndKurs] = "0,951";
+    TestMeldungen::Erwarte("gehört zur Historie", mrJa);
+    ASSERT_TRUE(TAllgTabProtokoll::Ausfuehren(*k, wrdonUpdate, alt, neu));
+    EXPECT_EQ(Saetze(), (QStringList{"CHF A 0 EUR 1 1.063830 -20", "CHF H 0 EUR 1 1.052632 -30",
+                                     "EUR A 0 CHF 1 0.940000 -20", "EUR H 0 CHF 1 0.951000 -30"}));
+}
+
+TEST_F(Kurse, ADispoRateIsFoundBySeasonOnChangeAndDelete) {
+    ASSERT_TRUE(Neu(Zeile("EUR", "Dispokurs", "USD", "1", "1,1", Tag(0), {}, "F 2026")));
+    QStringList neu = Zeilen().value(0);
+    neu[k->FFieldIndKurs] = "1,2";
+    ASSERT_TRUE(TAllgTabProtokoll::Ausfuehren(*k, wrdonUpdate, Zeilen().value(0), neu));
+    EXPECT_EQ(Saetze(), (QStringList{"EUR D 0 USD 1 1.200000 0"}));
+    ASSERT_TRUE(TAllgTabProtokoll::Ausfuehren(*k, wrdonDelete, Zeilen().value(0), Zeilen().value(0)));
+    EXPECT_TRUE(Saetze().isEmpty());
+}
+
 TEST_F(Kurse, APostingThatFailsAtTheInverseLeavesTheDatabaseAsBefore) {
     ASSERT_TRUE(Aktuell("USD", "1,1", -10));
     const QStringList vorher = Saetze();

@@ -168,3 +168,38 @@ TEST_F(MandLand, ListedOnlyInAnEuCountryAndOfferingOssAndTheOtherEuCountries) {
     TestUmgebung::SetzeSitzung(d);
     EXPECT_FALSE(cls.Active("MANDLANDZUSATZ"));
 }
+
+TEST(LaenderCodes, EveryCountryOfTheEuVatTableIsAnEuMemberOfTheCountryCodeTable) {
+    // a country the code table does not know would silently stay out of the OSS set-up
+    const QList<T_MwSt_4_Land>& tabelle = TXKMandLaenderZusatzConfigurator::MwStTabelleEU();
+    ASSERT_EQ(tabelle.size(), 27);
+    for (const T_MwSt_4_Land& z : tabelle) {
+        EXPECT_TRUE(QLN_LaenderCode_Kuerzel_2_EU_Mitglied(z.Land)) << z.Land.toStdString();
+        EXPECT_LE(z.MwstReduz, z.MwStNormal) << z.Land.toStdString();
+        EXPECT_LE(QLN_LaenderCode_By_Kuerzel(z.Land)->Name.size(), 19);
+    }
+    EXPECT_TRUE(QLN_LaenderCode_Kuerzel_2_EU_Mitglied("d"));  // case ignored
+    EXPECT_FALSE(QLN_LaenderCode_Kuerzel_2_EU_Mitglied("CH"));
+    EXPECT_FALSE(QLN_LaenderCode_Kuerzel_2_EU_Mitglied("XX"));
+}
+
+TEST_F(MandLand, LeavingTheOssProcedureSetsNothingUp) {
+    TestMeldungen::Erwarte("OSS-Verfahren");
+    ASSERT_TRUE(TAllgTabProtokoll::Ausfuehren(*k, wrdonInsert, {}, Zeile("Modehaus Brenner GmbH", "OSS")));
+    const int laender = Anzahl(TLdfile());
+    const int saetze = Anzahl(Tmwfile());
+    // the set-up's own records are the user's now: deleting one and leaving OSS does not bring it back
+    Tmwfile mw;
+    mw.OpenNew(-1);
+    mw.ClearBuffer();
+    mw.Land.SetKeyWert("PL");
+    mw.KurzBez.SetKeyWert("OHNE");
+    mw.AbDatum.SetKeyWert(QLNDatum::AusDatum(QDate(2026, 1, 1)));
+    ASSERT_TRUE(mw.Get_eq());
+    mw.Write(wrdonDelete);
+    ASSERT_TRUE(TAllgTabProtokoll::Ausfuehren(*k, wrdonDelete, Zeilen().value(0), Zeilen().value(0)));
+    EXPECT_TRUE(Zeilen().isEmpty());
+    EXPECT_EQ(Anzahl(TLdfile()), laender);
+    EXPECT_EQ(Anzahl(Tmwfile()), saetze - 1);
+    EXPECT_EQ(TestMeldungen::Texte().filter("OSS-Verfahren").size(), 1);
+}

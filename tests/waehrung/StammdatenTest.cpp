@@ -1,6 +1,9 @@
 #include "WaehrungTestHilfe.h"
 #include "host/TQLNDBSitzungsQuelle.h"
+#include "host/managers/TKursMani.h"
+#include "host/managers/TWaehrungsListe.h"
 #include "host/records/TLgfile.h"
+#include "host/records/Tksfile.h"
 #include "host/records/Tmandfile.h"
 #include "host/records/Twefile.h"
 #include "host/records/Twegzfile.h"
@@ -144,4 +147,31 @@ TEST(Sitzung, TheDemoInstallationGivesTheClientsSystemCurrenciesAndTheCompanyGro
     mand.OpenNew(-1);
     mand.ClearBuffer();
     for (bool ok = mand.Get_first(); ok; ok = mand.Get_next()) EXPECT_FALSE(mand.GepId.GetWert().IsNull());
+}
+
+TEST(Demo, EveryCurrentRateHasItsInverseAndTheEuroZoneIsKnown) {
+    TestDatenbank::Oeffne();
+    TDemoDatenbank::Fuelle();
+    Tksfile ks;
+    ks.OpenNew(-1);
+    Tksfile inv;
+    inv.Open(254, -1);
+    ks.ClearBuffer();
+    int aktuelle = 0;
+    for (bool ok = ks.Get_first(); ok; ok = ks.Get_next()) {
+        // the rates entered from the euro; their inverses come from them
+        if (ks.Kursart.GetWert() != Tksfile::CAktuell || ks.Waehrung.GetWert() != "EUR") continue;
+        ++aktuelle;
+        const TKursSatz soll = TKursMani::InvertiereKurs(TKursMani::AusPuffer(ks));
+        ASSERT_TRUE(TKursMani::LeseAktuell(inv, soll.Waehrung, soll.Fremdwaehrung)) << soll.Waehrung.toStdString();
+        EXPECT_EQ(TKursMani::AusPuffer(inv).Einheit, soll.Einheit);
+        EXPECT_DOUBLE_EQ(TKursMani::AusPuffer(inv).Kurs, soll.Kurs);
+    }
+    EXPECT_EQ(aktuelle, 5);
+    TWaehrungsListe w;
+    w.Laden();
+    EXPECT_TRUE(w.IstEWUWaehrung("eur"));
+    EXPECT_FALSE(w.IstEWUWaehrung("CZK"));
+    EXPECT_FALSE(w.IstEWUWaehrung("XYZ"));
+    EXPECT_EQ(w.Name("GBP"), "Pfund Sterling");
 }
