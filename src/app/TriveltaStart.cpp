@@ -4,6 +4,7 @@
 #include "TXKDatenbankConfigConfigurator.h"
 #include "TXKKommandozeile.h"
 #include "TZEV_HiddenMainForm_Trivelta.h"
+#include "acfg/TVerk15Configurator.h"
 #include "host/Exception.h"
 #include "host/TQLNDBSitzungsQuelle.h"
 #include "host/TQLNInfo.h"
@@ -71,6 +72,7 @@ void InitialisiereUnits() {
     InitUnit_XKMat();
     InitUnit_XKBVR();
     InitUnit_XKKundMer();  // configuration type 160; "KUNDMER" comes with the configuration window
+    InitUnit_Kundenmerkmale();
     InitUnit_XKWGS();
     InitUnit_XKABKZ();
     InitUnit_XKPM();
@@ -90,7 +92,13 @@ void InitialisiereUnits() {
     InitUnit_XKVerwandt();
     InitUnit_XKGGTY();
     InitUnit_XKDruckerTypen();
+    InitUnit_Verk15();
     InitUnit_XKDatenbankConfig();
+    InitUnit_ACfgCrm();
+    InitUnit_Vstat15();
+    InitUnit_ACfgAutoFehler();
+    InitUnit_ACfgFibu();
+    InitUnit_Zeitwirtschaft();
     // The parameter catalogue's unit comes last: its entries follow every static one.
     InitUnit_XKParm();
     TXKConfListe::SetParmConfiguratorClass(&XKClass<TXKParmConfigurator>());
