@@ -20,9 +20,8 @@ void TXKDIKZConfigurator::Resources_InitF() {
 void TXKDIKZConfigurator::DefineFields() {
     FFieldIndDikz = AddStringField(QStringLiteral("DIKZ"), QStringLiteral("Dispokennzeichen"), true, false, false, false,
                                    1, 8, QString(), QString(), TEditCharCase::ecUpperCase);
-    // value lists show words: the host checks the shown word, so its length is declared
     FFieldIndAendKz = AddStringField(QStringLiteral("AENDKZ"), QStringLiteral("änderbar"), true, true, false, false, 1,
-                                     4, QString(), QString(), TEditCharCase::ecNormal);
+                                     1, QString(), QString(), TEditCharCase::ecNormal);
     FFieldIndBezeichnung = AddStringField(QStringLiteral("BEZEICHNUNG"), QStringLiteral("Bezeichnung"), true, false,
                                           false, false, 1, 20, QString(), QString(), TEditCharCase::ecNormal);
 }

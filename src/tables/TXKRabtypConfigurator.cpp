@@ -83,9 +83,8 @@ void TXKRabtypConfigurator::DefineFields() {
     FFieldIndLnr = AddIntegerField(QStringLiteral("LNR"), QStringLiteral("laufende Nummer"), false, false, 0, 0);
     FFieldIndName = AddStringField(QStringLiteral("NAME"), QStringLiteral("Bezeichnung"), true, false, false, false, 3,
                                    40, QString(), QString(), TEditCharCase::ecNormal);
-    // a value list of words: the host checks the shown word, so its length is declared
     FFieldIndRelevanz = AddStringField(QStringLiteral("RELEVANZ"), QStringLiteral("Relevanz"), true, true, false, false,
-                                       1, 28, QString(), QString(), TEditCharCase::ecNormal);
+                                       1, 1, QString(), QString(), TEditCharCase::ecNormal);
     FFieldIndReklRab = AddStringField(QStringLiteral("REKLRAB"), QStringLiteral("Reklamationsrabatt"), true, true, false,
                                       false, 1, 1, QString(), QString(), TEditCharCase::ecNormal);
 }

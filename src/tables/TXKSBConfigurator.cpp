@@ -21,11 +21,10 @@ void TXKSBConfigurator::Resources_InitF() {
 void TXKSBConfigurator::DefineFields() {
     FFieldIndKuerzel = AddStringField(QStringLiteral("KUERZEL"), QStringLiteral("Kurzbezeichnung"), true, false, false,
                                       false, 1, 3, QString(), QString(), TEditCharCase::ecUpperCase);
-    // value lists show words: the host checks the shown word, so its length is declared
     FFieldIndAktPas = AddStringField(QStringLiteral("AKTPAS"), QStringLiteral("aktiv/passiv"), true, true, false, false,
-                                     1, 6, QString(), QString(), TEditCharCase::ecNormal);
+                                     1, 1, QString(), QString(), TEditCharCase::ecNormal);
     FFieldIndAendKz = AddStringField(QStringLiteral("AENDKZ"), QStringLiteral("änderbar"), true, true, false, false, 1,
-                                     4, QString(), QString(), TEditCharCase::ecNormal);
+                                     1, QString(), QString(), TEditCharCase::ecNormal);
     FFieldIndBezeichnung = AddStringField(QStringLiteral("BEZEICHNUNG"), QStringLiteral("Bezeichnung"), true, false,
                                           false, false, 1, 50, QString(), QString(), TEditCharCase::ecNormal);
 }

@@ -20,9 +20,8 @@ void TXKVKKZConfigurator::Resources_InitF() {
 void TXKVKKZConfigurator::DefineFields() {
     FFieldIndVkkz = AddStringField(QStringLiteral("VKKZ"), QStringLiteral("Verkaufskennzeichen"), true, true, false,
                                    false, 1, 1, QString(), QStringLiteral("0123456789"), TEditCharCase::ecNormal);
-    // value lists show words: the host checks the shown word, so its length is declared
     FFieldIndAendKz = AddStringField(QStringLiteral("AENDKZ"), QStringLiteral("änderbar"), true, true, false, false, 1,
-                                     4, QString(), QString(), TEditCharCase::ecNormal);
+                                     1, QString(), QString(), TEditCharCase::ecNormal);
     FFieldIndBezeichnung = AddStringField(QStringLiteral("BEZEICHNUNG"), QStringLiteral("Bezeichnung"), true, false,
                                           false, false, 2, 22, QString(), QString(), TEditCharCase::ecNormal);
 }

@@ -146,6 +146,14 @@ TEST(InputRules, ClassCodesAndCharacterLists) {
     EXPECT_TRUE(TXKEingabeRegel(f).Pruefe("", true).isEmpty());  // empty is the configurator's to judge
     EXPECT_FALSE(TXKEingabeRegel(f).Pruefe("", false).isEmpty());
     EXPECT_TRUE(TXKEingabeRegel(f).Pruefe("ab", true).contains("mindestens 3"));
+    // A value-list field shows words for one-character codes: the word is no refusal.
+    TXKFeld liste;
+    liste.Caption = "änderbar";
+    liste.MinLaenge = 1;
+    liste.MaxLaenge = 1;
+    liste.Wertevorrat = true;
+    EXPECT_TRUE(TXKEingabeRegel(liste).Pruefe("nein", false).isEmpty());
+    EXPECT_FALSE(TXKEingabeRegel(liste).Pruefe("", false).isEmpty());
     TXKFeld z;
     z.Caption = "Wert";
     z.Art = TXKFeldArt::Integer;

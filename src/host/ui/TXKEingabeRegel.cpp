@@ -50,6 +50,9 @@ QString TXKEingabeRegel::Pruefe(const QString& wert, bool leerErlaubt) const {
             if (FFeld.MinLaenge > 0 && !leerErlaubt) return QStringLiteral("Bitte geben Sie „%1“ ein.").arg(cap);
             return {};
         }
+        // A value-list field holds the shown word of a code the configurator
+        // offers; length and characters are those of the stored code.
+        if (FFeld.Wertevorrat) return {};
         if (FFeld.Art == TXKFeldArt::String && t.size() < FFeld.MinLaenge)
             return QStringLiteral("„%1“ muss mindestens %2 Zeichen lang sein.").arg(cap).arg(FFeld.MinLaenge);
         if (FFeld.MaxLaenge > 0 && wert.size() > FFeld.MaxLaenge)
