@@ -68,13 +68,21 @@ void TZEV_XKGrnd_Configurator::DefineFields() {
                                           false, false, 1, TGrndFile::CKurzBezLaenge, QString(), QString(),
                                           TEditCharCase::ecNormal);
     } else {
-        FFieldIndPrioritaet = AddBooleanField(QStringLiteral("PRIORITAET"), QStringLiteral("eilt (Hinweis bei Aufgabe)"), true);
-        FFieldIndReihenfolge = AddIntegerField(QStringLiteral("REIHENFOLGE"),
-                                               QStringLiteral("Reihenfolge (1 = zuerst, 9 = zuletzt)"), true, false, 1, 9);
+        // Short column captions; the single form explains them (EditLabels).
+        FFieldIndPrioritaet = AddBooleanField(QStringLiteral("PRIORITAET"), QStringLiteral("eilt"), true);
+        FFieldIndReihenfolge =
+            AddIntegerField(QStringLiteral("REIHENFOLGE"), QStringLiteral("Reihenfolge"), true, false, 1, 9);
         FFieldIndNurAufgabe =
-            AddBooleanField(QStringLiteral("NURAUFGABE"), QStringLiteral("Umlagerung OHNE Filialaustausch"), true);
+            AddBooleanField(QStringLiteral("NURAUFGABE"), QStringLiteral("ohne Filialaustausch"), true);
     }
     FFieldIndAktiv = AddBooleanField(QStringLiteral("AKTIV"), QStringLiteral("aktiv"), true);
+}
+
+void TZEV_XKGrnd_Configurator::EditLabels(int index, QString& caption) {
+    if (index < 0) return;
+    if (index == FFieldIndPrioritaet) caption = QStringLiteral("eilt (Hinweis bei Aufgabe)");
+    else if (index == FFieldIndReihenfolge) caption = QStringLiteral("Reihenfolge (1 = zuerst, 9 = zuletzt)");
+    else if (index == FFieldIndNurAufgabe) caption = QStringLiteral("Umlagerung OHNE Filialaustausch");
 }
 
 void TZEV_XKGrnd_Configurator::SetAllowedModes() {

@@ -28,6 +28,7 @@ public:
     bool GetNext(QStringList& line) override;
     void FillNewLine(QStringList& line) override;
     void SetAllowedModes() override;
+    void EditLabels(int index, QString& caption) override;
     bool SwitchControlEnabled_4_Mode_Edit(int index) override;
     bool BuchenTesten(const QString& code, const QStringList& alt, const QStringList& neu) override;
     void Buchen(const QString& code, const QStringList& alt, const QStringList& neu) override;
