@@ -119,12 +119,14 @@ TZEV_ACfg_TreeLogik::TFolge TZEV_ACfg_TreeLogik::KonfigBearbeitung(const TVRRow&
                                                                  const TRVRTab& rechner) {
     const TZEV_ACfgType_Erw typ = Typ(&row);
     if (modus == CACfgModus_EinRechner || modus == CACfgModus_Kopieren) {
-        if (typ == 0) return TFolge::Nichts;
+        // A heading or a type nothing is registered for has nothing to edit or show.
+        if (typ == 0 || Art(&row) == 0) return TFolge::Nichts;
         return BearbeiteFuerRechner(typ, selRnr, rechner, true) ? TFolge::WertAktualisieren : TFolge::Nichts;
     }
     if (modus != CACfgModus_Uebersicht) return TFolge::Nichts;
     switch (Art(&row)) {
         case 0: {
+            if (typ != 0) return TFolge::Nichts;  // a heading, not a computer row
             const TVRRow* parent = Parent(&row);
             const TZEV_ACfgType_Erw parentTyp = Typ(parent);
             if (!parent || parentTyp == 0) return TFolge::Nichts;

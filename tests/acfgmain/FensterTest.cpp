@@ -138,6 +138,10 @@ TEST_F(ACfgFensterTest, EditingInViewOneRefreshesTheValueOrShowsReadOnly) {
         return 0;
     }, "TZEV_ACfgEditFrm");
     frm->Execute_KonfigBearbeitung();
+    // A heading: nothing to edit or show, no window, no error.
+    Waehle(*frm, CTypZahlung);
+    frm->Execute_KonfigBearbeitung();
+    EXPECT_EQ(TestModal::Anzahl(), 2);
 }
 
 TEST_F(ACfgFensterTest, ViewThreeEditsByRowKind) {
@@ -195,6 +199,11 @@ TEST_F(ACfgFensterTest, ViewThreeEditsByRowKind) {
     EXPECT_EQ(t.RowOfTyp(59)->Text(S::Wert), "Ja");
     EXPECT_TRUE(Lade<TTestSchalter>(59, 1)->An);
     EXPECT_FALSE(Lade<TTestSchalter>(59, 2)->An);
+
+    // A heading is no computer row: nothing happens.
+    Waehle(*frm, CTypZahlung);
+    frm->Execute_KonfigBearbeitung();
+    EXPECT_EQ(TestModal::Anzahl(), 4);
 
     // A configurator type is started, nothing is refreshed.
     Waehle(*frm, CTypKonfigurator);
