@@ -103,9 +103,9 @@ void TXKPMConfigurator::DefineFields() {
     FFieldIndLnr = AddIntegerField(QStringLiteral("LNR"), QStringLiteral("laufende Nummer"), false, false, 0, 0);
     FFieldIndBezeichnung = AddStringField(QStringLiteral("BEZEICHNUNG"), QStringLiteral("Bezeichnung"), true, false,
                                           false, false, 3, 40, QString(), QString(), TEditCharCase::ecNormal);
-    // The value list shows words; " " (none) is a choice too.
+    // " " (no particular type) is a choice too: not required.
     FFieldIndArt = AddStringField(QStringLiteral("ART"), QStringLiteral("Art der Preisminderung"), true, true, false,
-                                  false, 0, 14, QString(), QString(), TEditCharCase::ecNormal);
+                                  false, 0, 1, QString(), QString(), TEditCharCase::ecNormal);
     if (FNachlassAufKonto)
         FFieldIndKonto = AddStringField(QStringLiteral("KONTO"), QStringLiteral("Erlösminderungskonto"), true, false,
                                         false, false, 3, CKontoLaenge, QString(), QString(), TEditCharCase::ecUpperCase);

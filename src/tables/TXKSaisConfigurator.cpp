@@ -95,10 +95,9 @@ QString TXKSaisConfigurator::KurzBez4LangBez(const QString& text) const {
 }
 
 void TXKSaisConfigurator::DefineFields() {
-    // The value list shows the designations' texts: the length fits them. Year and
-    // short number may stay empty (seasons without year; seasons without short number).
+    // Year and short number may stay empty (seasons without year; seasons without short number).
     FFieldIndSaisAbk = AddStringField(QStringLiteral("SAISABK"), QStringLiteral("Bezeichnung"), true, true, false, false,
-                                      1, 50, QString(), QString(), TEditCharCase::ecNormal);
+                                      1, 1, QString(), QString(), TEditCharCase::ecNormal);
     FFieldIndJahr = AddStringField(QStringLiteral("JAHR"), QStringLiteral("Jahr"), true, false, false, false, 0, 4,
                                    QString(), QStringLiteral("0123456789"), TEditCharCase::ecNormal);
     FFieldIndSaisStart = AddDateField(QStringLiteral("SAISSTART"), QStringLiteral("Saisonstart"), true);

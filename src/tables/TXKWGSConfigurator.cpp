@@ -50,7 +50,7 @@ void TXKWGSConfigurator::Resources_Destroy() {
 }
 
 void TXKWGSConfigurator::DefineFields() {
-    // The value list shows words; the length fits them, not the stored letter.
+    // The length of the shown words, so that the overview's column fits them.
     FFieldIndPrimAlt = AddStringField(QStringLiteral("PRIMALT"), QStringLiteral("P/A"), true, true, true, false, 1, 10,
                                       QString(), QString(), TEditCharCase::ecNormal);
     FFieldIndKennung = AddStringField(QStringLiteral("KENNUNG"), QStringLiteral("Kennung"), true, false, false, false, 1,

@@ -134,7 +134,7 @@ void SaisonsUndPreise() {
     // Designations of the seasons without year, and their seasons.
     Tsbfile sb;
     sb.OpenNew(-1);
-    const std::pair<const char*, const char*> bezeichnungen[] = {{"GJA", "ganzjährig ohne Jahr"}, {"ALT", "Altware"}};
+    const std::pair<const char*, const char*> bezeichnungen[] = {{"GJA", "Ganzjahresware"}, {"ALT", "Altware"}};
     for (const auto& [k, b] : bezeichnungen) {
         sb.ClearBuffer();
         sb.SetIndex(sb.IndexPrimaer);
