@@ -37,7 +37,8 @@ public:
     QList<TACVorschlag> Vorschlaege(const QString& text) const override {
         QList<std::pair<int, TACVorschlag>> treffer;
         for (TVRRow* r : FTree.AlleZeilen()) {
-            if (r->Disabled || FTree.RowVersteckt(*r)) continue;
+            // Disabled rows are found as well: a heading is disabled in view 1.
+            if (FTree.RowVersteckt(*r)) continue;
             const QStringList texte = {r->Text(TZEV_ACfg_Spalte::Bezeichnung), r->Text(TZEV_ACfg_Spalte::Beschreibung),
                                        r->Text(TZEV_ACfg_Spalte::Schlagworte)};
             const int rang = TACRang(texte, text);

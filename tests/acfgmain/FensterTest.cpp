@@ -287,14 +287,15 @@ TEST_F(ACfgFensterTest, TypingALetterOpensTheSearchWithIt) {
     TestModal::Dann([](TQLNForm& f) {
         auto& dlg = static_cast<TAutoCompleteDlg&>(f);
         EXPECT_EQ(dlg.Eingabe()->text(), "k");
-        dlg.Eingabe()->setText("Kartenterminal");
+        dlg.Eingabe()->setText("Zahlungsverk");  // a heading, disabled in view 1
         dlg.Aktualisiere();
         dlg.Uebernehmen();
         return dlg.result();
     }, "TAutoCompleteDlg");
     QTest::keyClick(frm->vtKonfig, Qt::Key_K);
     EXPECT_EQ(TestModal::Anzahl(), 1);
-    EXPECT_EQ(frm->vtKonfig->FocusedRow(), frm->vtKonfig->RowOfTyp(CTypTerminal));
+    EXPECT_EQ(frm->vtKonfig->FocusedRow(), frm->vtKonfig->RowOfTyp(CTypZahlung));
+    EXPECT_TRUE(frm->vtKonfig->hasFocus());
 }
 
 TEST_F(ACfgFensterTest, AutoFehlerEditsDirectlyOnTillsAndOpensTheWindowWithItsRootElsewhere) {
