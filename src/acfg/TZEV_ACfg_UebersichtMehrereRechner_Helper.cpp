@@ -63,5 +63,5 @@ QString TZEV_ACfg_UebersichtMehrereRechner_Helper::GruppenText(const TZEV_ACfg_R
 
 QString TZEV_ACfg_UebersichtMehrereRechner_Helper::GruppenWert(const TZEV_ACfg_RechnerGruppe& g, int nr) {
     const QString wert = g.Konfig ? g.Konfig->WertText() : QString();
-    return wert.isEmpty() ? QStringLiteral("[Var %1]").arg(nr) : wert;
+    return wert.isEmpty() ? QStringLiteral("[Var%1]").arg(nr) : wert;
 }

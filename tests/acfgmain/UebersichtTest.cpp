@@ -81,7 +81,7 @@ TEST_F(ACfgUebersichtTest, DifferentValuesMakeRunsInComparisonOrder) {
     Fuelle(1, true);
     const TVRRow* kasse = Zeile(CTypKasse);
     EXPECT_EQ(Kinder(kasse, S::Bezeichnung), QStringList({"1", "3", "2,5"}));
-    EXPECT_EQ(Kinder(kasse, S::Wert), QStringList({"Standard", "[Var 2]", "zehn"}));
+    EXPECT_EQ(Kinder(kasse, S::Wert), QStringList({"Standard", "[Var2]", "zehn"}));
     EXPECT_EQ(kasse->Text(S::Wert), "");  // no single value
     EXPECT_EQ(L::RechnerListe(&kasse->Children->Row(2)), QList<int>({2, 5}));
 }
