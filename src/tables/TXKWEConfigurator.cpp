@@ -67,15 +67,14 @@ void TXKWEConfigurator::DefineFields() {
     FFieldIndWaehrung = AddStringField(QStringLiteral("WAEHRUNG"), QStringLiteral("Währung"), true, true, false, false,
                                        1, 3, QString(), QString(), TEditCharCase::ecUpperCase);
     FFieldIndNummer = AddIntegerField(QStringLiteral("NUMMER"), QStringLiteral("Nummer"), false, false, 0, 0);
-    // The line holds the shown word, so the length is that of the longest word.
-    FFieldIndForm = AddStringField(QStringLiteral("FORM"), QStringLiteral("Form"), true, true, false, false, 1, 9,
+    FFieldIndForm = AddStringField(QStringLiteral("FORM"), QStringLiteral("Form"), true, true, false, false, 1, 1,
                                    QString(), QString(), TEditCharCase::ecNormal);
     FFieldIndEinheit = AddIntegerField(QStringLiteral("EINHEIT"), QStringLiteral("Einheit"), true, false, 0, 0);
     FFieldIndName = AddStringField(QStringLiteral("NAME"), QStringLiteral("Name"), true, false, false, false, 1, 20,
                                    QString(), QString(), TEditCharCase::ecNormal);
     FFieldIndMulti = AddFloatField(QStringLiteral("MULTI"), QStringLiteral("Multiplikator"), true, 8, 2);
     FFieldIndAktivKz = AddStringField(QStringLiteral("AKTIVKZ"), QStringLiteral("aktiv/passiv"), true, true, false,
-                                      false, 1, 6, QString(), QString(), TEditCharCase::ecNormal);
+                                      false, 1, 1, QString(), QString(), TEditCharCase::ecNormal);
 }
 
 int TXKWEConfigurator::SetCount() {
