@@ -1,7 +1,7 @@
 // The code tables and the host's small editors in their windows, driven with
 // the keyboard as a user would.
 
-#include "CodeTabTestHilfe.h"
+#include "testkit/TestTabelle.h"
 #include "host/records/TAAFile.h"
 #include "host/records/Tlstvfile.h"
 #include "host/records/Tmarkfile.h"

@@ -2,7 +2,7 @@
 // sales and order marks, complaint tables, main groups, season designations,
 // devaluation marks, variants and materials.
 
-#include "CodeTabTestHilfe.h"
+#include "testkit/TestTabelle.h"
 #include "host/records/TAAFile.h"
 #include "host/records/TABilFile.h"
 #include "host/records/TStfile.h"

@@ -1,7 +1,7 @@
 // The demo installation meets every delete test of the code tables: a code
 // that something references is kept, a free one can go.
 
-#include "CodeTabTestHilfe.h"
+#include "testkit/TestTabelle.h"
 #include "host/resources/TDemoDatenbank.h"
 #include "host/ui/TfrmMarken.h"
 #include "tables/TXKBVRConfigurator.h"

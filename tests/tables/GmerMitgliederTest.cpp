@@ -1,7 +1,7 @@
 // The members kept in the general file: label formats, number kinds,
 // gift-card scales and printer types.
 
-#include "CodeTabTestHilfe.h"
+#include "testkit/TestTabelle.h"
 #include "host/Exception.h"
 #include "host/records/Tgmerfile.h"
 #include "host/records/Twhfile.h"

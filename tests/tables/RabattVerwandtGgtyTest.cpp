@@ -1,7 +1,7 @@
 // Discount types (running number, delete test in the worker), relationship
 // types (deleting their relations) and size-run purposes (rules 1 to 5).
 
-#include "CodeTabTestHilfe.h"
+#include "testkit/TestTabelle.h"
 #include "host/managers/TZEV_TalternGGmani.h"
 #include "host/records/TAAGGFile.h"
 #include "host/records/Trabfile.h"
