@@ -111,7 +111,8 @@ void TXKKonzernConfigurator::FillFields(QStringList& line) {
     const TIntPair id = FKonzFile->Id.GetWert();
     QStringList namen;
     for (const TIntPair& m : GespeicherteMitglieder(id)) namen << FPartner.Name(m);
-    line << IdText(id) << FKonzFile->Name.GetWert() << namen.join(CTrenner) << BoolToJN(FKonzFile->Systemgruppe.GetWert());
+    // list-box values stand one per line in the line; the overview shows them joined
+    line << IdText(id) << FKonzFile->Name.GetWert() << namen.join(QLatin1Char('\n')) << BoolToJN(FKonzFile->Systemgruppe.GetWert());
 }
 
 bool TXKKonzernConfigurator::GetFirst(QStringList& line) {

@@ -3,6 +3,7 @@
 #include "host/records/TAAFile.h"
 #include "host/records/Tgmerfile.h"
 #include "host/ui/TQLNForm.h"
+#include "host/ui/TQLNDatumEdit.h"
 #include "host/ui/TXKEingabeRegel.h"
 #include "registry/TXKAllgTabConfigurator.h"
 #include "registry/TZEV_BuchenTestenThread.h"
@@ -161,6 +162,16 @@ TEST(InputRules, ClassCodesAndCharacterLists) {
     z.Maximum = 12;
     EXPECT_TRUE(TXKEingabeRegel(z).Pruefe("13", true).contains("zwischen 1 und 12"));
     EXPECT_TRUE(TXKEingabeRegel(z).Pruefe("x", true).contains("ganze Zahl"));
+    // Dates: typed short forms are read, impossible days refused, empty left to the configurator.
+    EXPECT_EQ(TQLNDatumEdit::Lies("1.2.26"), QDate(2026, 2, 1));
+    EXPECT_EQ(TQLNDatumEdit::Lies("29.02.2024"), QDate(2024, 2, 29));
+    EXPECT_FALSE(TQLNDatumEdit::Lies("29.02.2025").isValid());
+    EXPECT_FALSE(TQLNDatumEdit::Lies("2025-02-01").isValid());
+    TXKFeld d;
+    d.Caption = "gültig ab";
+    d.Art = TXKFeldArt::Date;
+    EXPECT_TRUE(TXKEingabeRegel(d).Pruefe("", true).isEmpty());
+    EXPECT_TRUE(TXKEingabeRegel(d).Pruefe("31.04.2026", true).contains("kein gültiges Datum"));
     TXKFeld k;
     k.Caption = "Kurs";
     k.Art = TXKFeldArt::Float;

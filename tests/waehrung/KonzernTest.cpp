@@ -82,7 +82,7 @@ TEST_F(Konzerne, ANewGroupGetsItsIdFromThePostingAndItsMembersFromThePicker) {
     const TIntPair id = TXKKonzernConfigurator::IdAusText(zeilen[0][0]);
     EXPECT_EQ(id.A, 1);  // this computer
     EXPECT_GT(id.B, 0);
-    EXPECT_EQ(zeilen[0].mid(1), (QStringList{"Einkaufsverbund", "Filiale Karlsruhe // Lederwaren Huber KG", "N"}));
+    EXPECT_EQ(zeilen[0].mid(1), (QStringList{"Einkaufsverbund", "Filiale Karlsruhe\nLederwaren Huber KG", "N"}));
     EXPECT_EQ(Mitglieder(id), (QList<TIntPair>{{1, 2}, {1, 4}}));
 }
 

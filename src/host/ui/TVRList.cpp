@@ -8,7 +8,10 @@ QString TVRRow::Text(int column) const {
     const QVariant& v = Cells[column];
     if (v.typeId() == QMetaType::Bool) return v.toBool() ? QStringLiteral("ja") : QStringLiteral("nein");
     if (v.typeId() == QMetaType::QDate) return v.toDate().toString(QStringLiteral("dd.MM.yyyy"));
-    return v.toString();
+    // a cell with several lines (list-box values) shows them in one line
+    QString t = v.toString();
+    if (t.contains(QLatin1Char('\n'))) t.replace(QLatin1Char('\n'), QStringLiteral(" // "));
+    return t;
 }
 
 TVRList& TVRRow::ChildList() {

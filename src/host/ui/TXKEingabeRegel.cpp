@@ -1,5 +1,7 @@
 #include "TXKEingabeRegel.h"
 
+#include "TQLNDatumEdit.h"
+
 #include <QRegularExpression>
 
 bool TXKEingabeRegel::IstKlassenCode(const QString& erlaubt) {
@@ -87,6 +89,12 @@ QString TXKEingabeRegel::Pruefe(const QString& wert, bool leerErlaubt) const {
             return FFeld.Nachkomma == 0
                        ? QStringLiteral("„%1“ darf keine Nachkommastellen haben.").arg(cap)
                        : QStringLiteral("„%1“ darf höchstens %2 Nachkommastellen haben.").arg(cap).arg(FFeld.Nachkomma);
+        return {};
+    }
+    if (FFeld.Art == TXKFeldArt::Date) {
+        if (t.isEmpty()) return {};
+        if (!TQLNDatumEdit::Lies(t).isValid())
+            return QStringLiteral("„%1“ ist kein gültiges Datum. Bitte geben Sie es als TT.MM.JJJJ ein.").arg(cap);
         return {};
     }
     return {};

@@ -104,7 +104,11 @@ TfrmAllgTab::TfrmAllgTab(TAllgTabDefinition& def, bool auswahl, QWidget* parent)
             vriListe->Columns()[c].Alignment = Qt::AlignRight | Qt::AlignVCenter;
     }
     vriListe->EndUpdate();
-    resize(720, 480);
+    // wide enough for the shown columns, within the screen's reason
+    int breite = 40;
+    for (const TVRColumn& c : vriListe->Columns())
+        if (c.Visible) breite += c.Width;
+    resize(qBound(720, breite, 1200), 480);
     QLNFormInit(def.FormNameUebersicht(), true);
     def.SetAktivesFenster(this);
     Lade();
@@ -162,11 +166,20 @@ void TfrmAllgTab::Lade(const QStringList& waehlen) {
     TVRRow* ziel = nullptr;
     TVRList& rows = vriListe->Rows();
     if (!waehlen.isEmpty()) {
-        for (int i = 0; i < rows.Count() && !ziel; ++i)
-            if (ZeileVon(&rows.Row(i)) == waehlen) ziel = &rows.Row(i);
-        // a line that the table shows differently: the first visible field decides
-        for (int i = 0; i < rows.Count() && !ziel; ++i)
-            if (rows.Row(i).Text(0) == waehlen.value(0)) ziel = &rows.Row(i);
+        // The row shows the line as stored, which may differ from the line as
+        // typed ("1,6" and "1,600000"): the row with the most equal fields wins.
+        int besteTreffer = 0;
+        for (int i = 0; i < rows.Count(); ++i) {
+            const TVRRow& r = rows.Row(i);
+            int treffer = 0;
+            for (int c = 0; c < waehlen.size() && c < r.Cells.size(); ++c)
+                if (r.Cells[c].toString() == waehlen[c]) ++treffer;
+            if (treffer > besteTreffer) {
+                besteTreffer = treffer;
+                ziel = &rows.Row(i);
+                if (treffer == waehlen.size()) break;
+            }
+        }
     }
     if (!ziel && rows.Count() > 0) ziel = &rows.Row(qBound(0, altePos, rows.Count() - 1));
     if (ziel) vriListe->SelectRow(ziel);

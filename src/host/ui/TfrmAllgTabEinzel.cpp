@@ -1,12 +1,12 @@
 #include "TfrmAllgTabEinzel.h"
 
+#include "TQLNDatumEdit.h"
 #include "TXKEingabeRegel.h"
 #include "host/TQLNInfo.h"
 #include "host/TQLNProgramm.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,8 +17,6 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString CDatumFormat = QStringLiteral("dd.MM.yyyy");
-const QDate CLeeresDatum(1899, 12, 30);
 }  // namespace
 
 TfrmAllgTabEinzel::TfrmAllgTabEinzel(TAllgTabDefinition& def, TXKEFMode modus, const QStringList& line, QWidget* parent)
@@ -99,13 +97,8 @@ QWidget* TfrmAllgTabEinzel::BaueEditor(int index, Editorfeld& e) {
         e.Check->setChecked(wert.compare(QStringLiteral("J"), Qt::CaseInsensitive) == 0 || wert == QStringLiteral("1"));
         e.Widget = e.Check;
     } else if (f.Art == TXKFeldArt::Date) {
-        e.Datum = new QDateEdit(this);
-        e.Datum->setDisplayFormat(CDatumFormat);
-        e.Datum->setCalendarPopup(true);
-        e.Datum->setMinimumDate(CLeeresDatum);
-        e.Datum->setSpecialValueText(QStringLiteral(" "));
-        const QDate d = QDate::fromString(wert.trimmed(), CDatumFormat);
-        e.Datum->setDate(d.isValid() ? d : CLeeresDatum);
+        e.Datum = new TQLNDatumEdit(this);
+        e.Datum->SetText(wert);
         e.Widget = e.Datum;
     } else if (f.Art == TXKFeldArt::Listbox) {
         auto* box = new QWidget(this);
@@ -213,10 +206,7 @@ void TfrmAllgTabEinzel::SetWert(int index, const QString& wert) {
         e.Combo->setCurrentIndex(i);
     }
     if (e.Check) e.Check->setChecked(wert == QStringLiteral("J"));
-    if (e.Datum) {
-        const QDate d = QDate::fromString(wert, CDatumFormat);
-        e.Datum->setDate(d.isValid() ? d : CLeeresDatum);
-    }
+    if (e.Datum) e.Datum->SetText(wert);
     if (e.Liste) {
         e.Liste->clear();
         for (const QString& s : wert.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) e.Liste->addItem(s);
@@ -232,7 +222,7 @@ QStringList TfrmAllgTabEinzel::Werte() const {
         if (e.Edit) out[i] = e.Edit->text();
         if (e.Combo) out[i] = e.Combo->currentText();
         if (e.Check) out[i] = e.Check->isChecked() ? QStringLiteral("J") : QStringLiteral("N");
-        if (e.Datum) out[i] = e.Datum->date() == CLeeresDatum ? QString() : e.Datum->date().toString(CDatumFormat);
+        if (e.Datum) out[i] = e.Datum->Text();
         if (e.Liste) {
             QStringList items;
             for (int r = 0; r < e.Liste->count(); ++r) items << e.Liste->item(r)->text();

@@ -10,7 +10,7 @@
 
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
+class TQLNDatumEdit;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -38,7 +38,7 @@ private:
         QLineEdit* Edit = nullptr;
         QComboBox* Combo = nullptr;
         QCheckBox* Check = nullptr;
-        QDateEdit* Datum = nullptr;
+        TQLNDatumEdit* Datum = nullptr;
         QListWidget* Liste = nullptr;
     };
     QWidget* BaueEditor(int index, Editorfeld& e);
