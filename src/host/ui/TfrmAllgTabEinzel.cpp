@@ -106,6 +106,7 @@ QWidget* TfrmAllgTabEinzel::BaueEditor(int index, Editorfeld& e) {
         h->setContentsMargins(0, 0, 0, 0);
         e.Liste = new QListWidget(box);
         e.Liste->setMaximumHeight(120);
+        e.Liste->setMinimumWidth(260);  // names of partners are long
         for (const QString& s : wert.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) e.Liste->addItem(s);
         auto* v = new QVBoxLayout;
         auto* plus = new QPushButton(QStringLiteral("Hinzufügen..."), box);
