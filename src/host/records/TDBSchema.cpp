@@ -33,6 +33,9 @@ QString CreateTableSql(const Connection& c, const TTabellenDeklaration& t) {
 void Aktualisiere(Connection& c, const QList<TTabellenDeklaration>& tabellen) {
     c.Begin();
     try {
+        // Two workstations starting on a new server database at once: one
+        // creates the tables, the other waits and then finds them.
+        if (c.Backend() == TDBBackend::PostgreSQL) c.Exec(QStringLiteral("SELECT pg_advisory_xact_lock(4711)"));
         c.Exec(QStringLiteral("CREATE TABLE IF NOT EXISTS schema_info (name ") + c.TypeText() +
                QStringLiteral(" NOT NULL PRIMARY KEY, wert ") + c.TypeText() + QStringLiteral(" NOT NULL)"));
         {

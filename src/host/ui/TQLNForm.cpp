@@ -40,8 +40,12 @@ int TQLNForm::ShowModal() {
     setWindowModality(Qt::ApplicationModal);
     QEventLoop loop;
     const auto verbindung = connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+    // a window deleted while it runs ends its loop too
+    const QPointer<TQLNForm> selbst(this);
+    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
     show();
     loop.exec(QEventLoop::DialogExec);
+    if (!selbst) return QDialog::Rejected;
     disconnect(verbindung);
     // The window below gets the keyboard back, also where no window manager hands it over.
     if (QWidget* p = parentWidget(); p && p->window()->isVisible()) p->window()->activateWindow();
