@@ -176,6 +176,25 @@ int TXKAllgTabConfigurator::NaechsteLnrGmer(Tgmerfile& gmer, const QStringList& 
     return int(naechste);
 }
 
+void TXKAllgTabConfigurator::BuchenErsetzend(TZEV_DBFile& datei, const QString& code, const QStringList& alt,
+                                             const QStringList& neu, const std::function<bool(const QStringList&)>& finde,
+                                             const std::function<void()>& fuelle) {
+    if (code == wrdonDelete) {
+        if (finde(neu)) datei.Write(wrdonDelete);
+        return;
+    }
+    if (code == wrdonUpdate) {
+        if (!finde(alt)) return;
+        datei.Write(wrdonDelete);
+    } else if (code != wrdonInsert) {
+        return;
+    }
+    datei.ClearBuffer();
+    datei.SetIndex(0);
+    fuelle();
+    datei.Write(wrdonInsert);
+}
+
 QString TXKAllgTabConfigurator::Konvertiere(const QString& wert, const QStringList& gespeichert,
                                             const QStringList& angezeigt, bool zurAnzeige) {
     const QStringList& von = zurAnzeige ? gespeichert : angezeigt;

@@ -7,6 +7,7 @@
 #include "host/ui/TAllgTabDefinition.h"
 
 #include <QStringList>
+#include <functional>
 
 class TDatenfeld_String;
 class TQLNForm;
@@ -82,6 +83,14 @@ public:
     static int NaechsteLnrEtikettFormat(Tgmerfile& gmer);
     // All others: the highest running number under a filter on this computer and the type letters.
     static int NaechsteLnrGmer(Tgmerfile& gmer, const QStringList& typen);
+
+    // The replace form of a change: a delete finds the line's record (finde) and
+    // deletes it; a change deletes the record of the old line and inserts the
+    // new one; an insert only inserts. fuelle sets the cleared buffer from the
+    // new line. Nothing is written when the old record is not found.
+    static void BuchenErsetzend(TZEV_DBFile& datei, const QString& code, const QStringList& alt,
+                                const QStringList& neu, const std::function<bool(const QStringList&)>& finde,
+                                const std::function<void()>& fuelle);
 
     // Conversions between stored codes and shown words.
     static QString Konvertiere(const QString& wert, const QStringList& gespeichert, const QStringList& angezeigt,

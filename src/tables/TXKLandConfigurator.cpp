@@ -130,27 +130,16 @@ bool TXKLandConfigurator::BuchenTesten(const QString& code, const QStringList&, 
 void TXKLandConfigurator::Buchen(const QString& code, const QStringList& alt, const QStringList& neu) {
     // Failures pass to the caller, whose posting then rolls back.
     TLdfile& f = *FLdFile;
-    if (code == wrdonDelete) {
-        if (Lese(neu.value(FFieldIndKuerzel))) f.Write(wrdonDelete);
-        return;
-    }
-    if (code == wrdonUpdate) {
-        if (!Lese(alt.value(FFieldIndKuerzel))) return;
-        f.Write(wrdonDelete);
-    } else if (code != wrdonInsert) {
-        return;
-    }
-    f.ClearBuffer();
-    f.SetIndex(f.IndexPrimaer);
-    f.Kuerzel.SetWert(neu.value(FFieldIndKuerzel).trimmed().toUpper());
-    f.ISO3166.SetWert(neu.value(FFieldIndISO3166).trimmed().toUpper());
-    f.Name.SetWert(neu.value(FFieldIndName).trimmed());
-    f.Nr.SetWert(AlsZahl(neu.value(FFieldIndNr), 0));
-    f.Abk.SetWert(neu.value(FFieldIndAbk).trimmed().toUpper());
-    f.EUMgl.SetWert(JNToBool(neu.value(FFieldIndEUMgl)));
-    f.EWUMgl.SetWert(JNToBool(neu.value(FFieldIndEWUMgl)));
-    f.Plz.SetWert(neu.value(FFieldIndPlz).trimmed().toUpper());
-    f.Write(wrdonInsert);
+    BuchenErsetzend(f, code, alt, neu, [this](const QStringList& l) { return Lese(l.value(FFieldIndKuerzel)); }, [&] {
+        f.Kuerzel.SetWert(neu.value(FFieldIndKuerzel).trimmed().toUpper());
+        f.ISO3166.SetWert(neu.value(FFieldIndISO3166).trimmed().toUpper());
+        f.Name.SetWert(neu.value(FFieldIndName).trimmed());
+        f.Nr.SetWert(AlsZahl(neu.value(FFieldIndNr), 0));
+        f.Abk.SetWert(neu.value(FFieldIndAbk).trimmed().toUpper());
+        f.EUMgl.SetWert(JNToBool(neu.value(FFieldIndEUMgl)));
+        f.EWUMgl.SetWert(JNToBool(neu.value(FFieldIndEWUMgl)));
+        f.Plz.SetWert(neu.value(FFieldIndPlz).trimmed().toUpper());
+    });
 }
 
 void InitUnit_XKLand() {

@@ -192,26 +192,15 @@ bool TXKMWSTConfigurator::Lese(const QStringList& line) {
 void TXKMWSTConfigurator::Buchen(const QString& code, const QStringList& alt, const QStringList& neu) {
     // Failures pass to the caller, whose posting then rolls back.
     Tmwfile& f = *FMwFile;
-    if (code == wrdonDelete) {
-        if (Lese(neu)) f.Write(wrdonDelete);
-        return;
-    }
-    if (code == wrdonUpdate) {
-        if (!Lese(alt)) return;
-        f.Write(wrdonDelete);
-    } else if (code != wrdonInsert) {
-        return;
-    }
     double prozent = 0;  // no number: the user agreed to 0 %
     if (!TXKWertText::AlsZahl(neu.value(FFieldIndProzent), prozent)) prozent = 0;
-    f.ClearBuffer();
-    f.SetIndex(f.IndexPrimaer);
-    f.Land.SetWert(neu.value(FFieldIndLand).trimmed().toUpper());
-    f.KurzBez.SetWert(neu.value(FFieldIndKurzBez).trimmed().toUpper());
-    f.LangBez.SetWert(neu.value(FFieldIndLangBez).trimmed());
-    f.AbDatum.SetWert(TXKWertText::AlsDatum(neu.value(FFieldIndAbDatum)));
-    f.Prozent.SetWert(prozent);
-    f.Write(wrdonInsert);
+    BuchenErsetzend(f, code, alt, neu, [this](const QStringList& l) { return Lese(l); }, [&] {
+        f.Land.SetWert(neu.value(FFieldIndLand).trimmed().toUpper());
+        f.KurzBez.SetWert(neu.value(FFieldIndKurzBez).trimmed().toUpper());
+        f.LangBez.SetWert(neu.value(FFieldIndLangBez).trimmed());
+        f.AbDatum.SetWert(TXKWertText::AlsDatum(neu.value(FFieldIndAbDatum)));
+        f.Prozent.SetWert(prozent);
+    });
 }
 
 void InitUnit_XKMWST() {

@@ -128,23 +128,12 @@ bool TXKSprachConfigurator::BuchenTesten(const QString& code, const QStringList&
 void TXKSprachConfigurator::Buchen(const QString& code, const QStringList& alt, const QStringList& neu) {
     // Failures pass to the caller, whose posting then rolls back.
     TLgfile& f = *FLgFile;
-    if (code == wrdonDelete) {
-        if (Lese(neu.value(FFieldIndKurzBez))) f.Write(wrdonDelete);
-        return;
-    }
-    if (code == wrdonUpdate) {
-        if (!Lese(alt.value(FFieldIndKurzBez))) return;
-        f.Write(wrdonDelete);
-    } else if (code != wrdonInsert) {
-        return;
-    }
-    f.ClearBuffer();
-    f.SetIndex(f.IndexPrimaer);
-    f.KurzBez.SetWert(neu.value(FFieldIndKurzBez).trimmed().toUpper());
-    f.LangBez.SetWert(neu.value(FFieldIndLangBez).trimmed());
-    f.Land.SetWert(neu.value(FFieldIndLand).trimmed().toUpper());
-    f.Code.SetWert(AlsZahl(neu.value(FFieldIndCode), 0));
-    f.Write(wrdonInsert);
+    BuchenErsetzend(f, code, alt, neu, [this](const QStringList& l) { return Lese(l.value(FFieldIndKurzBez)); }, [&] {
+        f.KurzBez.SetWert(neu.value(FFieldIndKurzBez).trimmed().toUpper());
+        f.LangBez.SetWert(neu.value(FFieldIndLangBez).trimmed());
+        f.Land.SetWert(neu.value(FFieldIndLand).trimmed().toUpper());
+        f.Code.SetWert(AlsZahl(neu.value(FFieldIndCode), 0));
+    });
 }
 
 void InitUnit_XKSprach() {

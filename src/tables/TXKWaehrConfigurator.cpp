@@ -139,24 +139,13 @@ bool TXKWaehrConfigurator::BuchenTesten(const QString& code, const QStringList&,
 void TXKWaehrConfigurator::Buchen(const QString& code, const QStringList& alt, const QStringList& neu) {
     // Failures pass to the caller, whose posting then rolls back.
     Twhfile& f = *FWhFile;
-    if (code == wrdonDelete) {
-        if (Lese(neu.value(FFieldIndKurzBez))) f.Write(wrdonDelete);
-        return;
-    }
-    if (code == wrdonUpdate) {
-        if (!Lese(alt.value(FFieldIndKurzBez))) return;
-        f.Write(wrdonDelete);
-    } else if (code != wrdonInsert) {
-        return;
-    }
-    f.ClearBuffer();
-    f.SetIndex(f.IndexPrimaer);
-    f.KurzBez.SetWert(neu.value(FFieldIndKurzBez).trimmed().toUpper());
-    f.ISO4217.SetWert(neu.value(FFieldIndISO4217).trimmed().toUpper());
-    f.LangBez.SetWert(neu.value(FFieldIndLangBez).trimmed());
-    f.Zahlung.SetWert(neu.value(FFieldIndZahlung).trimmed().toUpper());
-    f.Land.SetWert(neu.value(FFieldIndLand).trimmed().toUpper());
-    f.Write(wrdonInsert);
+    BuchenErsetzend(f, code, alt, neu, [this](const QStringList& l) { return Lese(l.value(FFieldIndKurzBez)); }, [&] {
+        f.KurzBez.SetWert(neu.value(FFieldIndKurzBez).trimmed().toUpper());
+        f.ISO4217.SetWert(neu.value(FFieldIndISO4217).trimmed().toUpper());
+        f.LangBez.SetWert(neu.value(FFieldIndLangBez).trimmed());
+        f.Zahlung.SetWert(neu.value(FFieldIndZahlung).trimmed().toUpper());
+        f.Land.SetWert(neu.value(FFieldIndLand).trimmed().toUpper());
+    });
 }
 
 void InitUnit_XKWaehr() {
